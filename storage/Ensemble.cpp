@@ -1,0 +1,102 @@
+#include "Ensemble.h"
+
+#include "Brouillage.h"
+#include "Erreur.h"
+#include "Fichier.h"
+#include "Octets.h"
+
+#include <array>
+#include <system_error>
+
+namespace zorvane {
+
+bool NomEnsembleValide(std::string_view nom) {
+    if (nom.empty() || nom == "." || nom == "..")
+        return false;
+    for (unsigned char c : nom)
+        if (c < 32 || c == '/' || c == '\\' || c == 127)
+            return false;
+    return true;
+}
+
+fs::path CheminEnsemble(std::string_view nom, std::string_view extension) {
+    std::string fichier(nom);
+    fichier += extension;
+    if (!NomEnsembleValide(nom))
+        throw ErreurES(NomInvalide, "nom d'ensemble de niveaux invalide",
+                       std::string(DossierNiveaux) + "/" + fichier);
+    return fs::path(DossierNiveaux) / fichier;
+}
+
+void Brouille(const TNiveau& n, std::string& texte) { BrouilleAvecCle(n.NomFichier, texte); }
+
+namespace {
+
+using RecordDescription = std::array<uint8_t, TailleDescription>;
+
+RecordDescription LitRecordDescription(const fs::path& jeu, const TNiveau& n) {
+    Fichier f(jeu, CheminEnsemble(n.NomFichier, ".des"), Fichier::Mode::Lecture);
+    RecordDescription r{};
+    f.litExactement(0, r.data(), r.size());
+    return r;
+}
+
+// One field of the record, unscrambled: offset of its length byte and its capacity.
+std::string LitChamp(const fs::path& jeu, const TNiveau& n, std::size_t offset,
+                     std::size_t capacite) {
+    const RecordDescription r = LitRecordDescription(jeu, n);
+    std::string texte;
+    if (!LitTexteBorne(r.data() + offset, capacite, texte))
+        throw ErreurES(FichierEndommage, "fichier endommagé (longueur de texte invalide)",
+                       CheminEnsemble(n.NomFichier, ".des").generic_string());
+    Brouille(n, texte);
+    return texte;
+}
+
+} // namespace
+
+void EcrireDescription(const fs::path& jeu, TNiveau& n, const std::string& nomFichier,
+                       const std::string& description, const std::string& motDePasse,
+                       bool creeFichiers) {
+    const std::string nom = nomFichier.substr(0, LongueurNomEnsemble);
+    const fs::path des = CheminEnsemble(nom, ".des"); // refuses the name before any change
+    n.NomFichier = nom;
+    std::string d = description.substr(0, LongueurDescription);
+    std::string m = motDePasse.substr(0, LongueurMotDePasse);
+    Brouille(n, d);
+    Brouille(n, m);
+    RecordDescription r{};
+    EcritTexteBorne(r.data(), LongueurDescription, d);
+    EcritTexteBorne(r.data() + 101, LongueurMotDePasse, m);
+    RemplaceFichier(jeu, des, r.data(), r.size());
+    if (creeFichiers)
+        for (const char* ext : {".niv", ".sol", ".ind"})
+            Fichier vide(jeu, CheminEnsemble(nom, ext), Fichier::Mode::Creation);
+}
+
+std::string LireDescription(const fs::path& jeu, const TNiveau& n) {
+    return LitChamp(jeu, n, 0, LongueurDescription);
+}
+
+std::string LireMotDePasse(const fs::path& jeu, const TNiveau& n) {
+    return LitChamp(jeu, n, 101, LongueurMotDePasse);
+}
+
+bool VerifieMotDePasse(const fs::path& jeu, const TNiveau& n, const std::string& candidat) {
+    return candidat.substr(0, LongueurMotDePasse) == LireMotDePasse(jeu, n);
+}
+
+void SupprimeEnsemble(const fs::path& jeu, TNiveau& n, bool force) {
+    if (n.NomFichier.empty())
+        return;
+    if (!force && Fichier(jeu, CheminEnsemble(n.NomFichier, ".niv"), Fichier::Mode::Lecture)
+                          .taille() != 0)
+        return;
+    for (const char* ext : {".niv", ".sol", ".ind", ".des"}) {
+        std::error_code ignoree; // a file that cannot be deleted is skipped
+        fs::remove(jeu / CheminEnsemble(n.NomFichier, ext), ignoree);
+    }
+    n.NomFichier.clear();
+}
+
+} // namespace zorvane

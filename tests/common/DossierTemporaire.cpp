@@ -1,0 +1,64 @@
+#include "DossierTemporaire.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace zorvane::test {
+
+DossierTemporaire::DossierTemporaire() {
+    std::string modele = (fs::temp_directory_path() / "zorvane-XXXXXX").string();
+    if (!::mkdtemp(modele.data()))
+        throw std::runtime_error("mkdtemp");
+    chemin_ = modele;
+    fs::create_directory(chemin_ / "niveaux");
+}
+
+DossierTemporaire::~DossierTemporaire() {
+    std::error_code ignoree;
+    fs::permissions(chemin_, fs::perms::owner_all, fs::perm_options::add, ignoree);
+    fs::remove_all(chemin_, ignoree);
+}
+
+void DossierTemporaire::ecrit(const fs::path& relatif, const std::vector<uint8_t>& octets) const {
+    std::ofstream f(chemin_ / relatif, std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(octets.data()), std::streamsize(octets.size()));
+}
+
+std::vector<uint8_t> DossierTemporaire::lit(const fs::path& relatif) const {
+    std::ifstream f(chemin_ / relatif, std::ios::binary);
+    if (!f)
+        throw std::runtime_error("missing " + relatif.string());
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+TNiveau Plateau(const std::vector<std::string>& lignes) {
+    TNiveau n;
+    uint8_t y = 0;
+    for (const std::string& ligne : lignes) {
+        for (uint8_t x = 0; x < ligne.size() && x < NbColonnes; ++x) {
+            char c = CaseVide;
+            switch (ligne[x]) {
+            case '#':
+                c = CaseMur;
+                break;
+            case '*':
+                c = CaseZelmite;
+                AjouteZelmites(n, 1);
+                break;
+            case 'o':
+                c = CaseBoule;
+                break;
+            case 'x':
+                c = CaseCarre;
+                break;
+            }
+            EcritCase(n, x, y, c);
+        }
+        ++y;
+    }
+    return n;
+}
+
+} // namespace zorvane::test

@@ -33,4 +33,25 @@ bool Deplace(TNiveau& n, bool boule, int8_t dx, int8_t dy) {
     return bouge;
 }
 
+void AcheveDeplacement(TNiveau& n, TPosition depart, bool boule, int8_t dx, int8_t dy) {
+    const TPosition arrivee = boule ? n.PosBoule : n.PosCarre;
+    int x = depart.x;
+    int y = depart.y;
+    while (x != arrivee.x || y != arrivee.y) {
+        x += dx;
+        y += dy;
+        if (LitCase(n, uint8_t(x), uint8_t(y)) == CaseZelmite)
+            EcritCase(n, uint8_t(x), uint8_t(y), CaseVide);
+    }
+    EcritCase(n, arrivee.x, arrivee.y, boule ? CaseBoule : CaseCarre);
+}
+
+bool Joue(TNiveau& n, bool boule, int8_t dx, int8_t dy) {
+    const TPosition depart = boule ? n.PosBoule : n.PosCarre;
+    if (!Deplace(n, boule, dx, dy))
+        return false;
+    AcheveDeplacement(n, depart, boule, dx, dy);
+    return true;
+}
+
 } // namespace zorvane

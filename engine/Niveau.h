@@ -74,4 +74,11 @@ void ChangeNumero(TNiveau& n, int32_t numero);
 // cell empty, crossed gems still E, gem count already lowered, final cell without the piece.
 bool Deplace(TNiveau& n, bool boule, int8_t dx, int8_t dy);
 
+// Completes a move that Deplace made from `depart`: clears the gems the ball crossed and writes
+// the piece's code into its final cell, as the animation does cell by cell.
+void AcheveDeplacement(TNiveau& n, TPosition depart, bool boule, int8_t dx, int8_t dy);
+
+// A whole move without animation: Deplace, then AcheveDeplacement. Returns whether it moved.
+bool Joue(TNiveau& n, bool boule, int8_t dx, int8_t dy);
+
 } // namespace zorvane

@@ -90,6 +90,18 @@ TEST(Deplace, AfterCompletionOnlyThePiecesReadBOrC) {
     EXPECT_EQ(LitCase(n, 15, 2), CaseCarre);
 }
 
+TEST(Joue, CompletesTheMoveLikeTheAnimation) {
+    TNiveau n = Plateau({"o*.*#", "", "x"});
+    ASSERT_TRUE(Joue(n, true, 1, 0));
+    EXPECT_EQ(LitCase(n, 1, 0), CaseVide);
+    EXPECT_EQ(LitCase(n, 3, 0), CaseBoule);
+    EXPECT_EQ(n.PosBoule, (TPosition{3, 0}));
+    EXPECT_FALSE(Joue(n, true, 1, 0));
+    ASSERT_TRUE(Joue(n, false, 0, -1));
+    EXPECT_EQ(LitCase(n, 0, 0), CaseCarre);
+    EXPECT_EQ(LitCase(n, 0, 2), CaseVide);
+}
+
 TEST(Deplace, PieceOffTheBoardNeverMoves) {
     TNiveau n = Plateau({"x"});
     n.PosBoule = PositionHorsJeu; // a record reset for a new level

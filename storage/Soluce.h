@@ -15,10 +15,10 @@ namespace zorvane {
 namespace fs = std::filesystem;
 
 constexpr std::size_t TailleIndexSoluce = 8;
-constexpr std::size_t OctetsJournal = 250;  // the log holds 1000 codes
+constexpr std::size_t OctetsJournal = 250; // the log holds 1000 codes
 constexpr uint16_t CodesMaximum = 1000;
-constexpr int CoupChangement = 4;          // decoded change of piece
-constexpr int CoupFin = -1;                // CoupSuivant past the stored codes
+constexpr int CoupChangement = 4; // decoded change of piece
+constexpr int CoupFin = -1;       // CoupSuivant past the stored codes
 
 // One record of the .ind file: where the level's block starts in .sol and how many codes it
 // holds (0: no solution).
@@ -30,30 +30,37 @@ struct TIndexSoluce {
 };
 
 struct TJournal {
-    std::string Attente;           // codes appended but not yet packed (at most 8 digits)
+    std::string Attente;            // codes appended but not yet packed (at most 8 digits)
     std::string DernierCode = "00"; // the code appended last
-    uint16_t NbCodes = 0;          // codes packed into Octets
+    uint16_t NbCodes = 0;           // codes packed into Octets
     bool ChangementEnAttente = false;
     std::array<uint8_t, OctetsJournal> Octets{}; // byte k of the stream is Octets[k - 1]
-    std::string NomFichier;        // the set whose solution files receive the log
+    std::string NomFichier;                      // the set whose solution files receive the log
 };
 
 void ViderJournal(TJournal& j);
-// Appends a move, or a change of piece when dx and dy are both 0.
+// Appends a move, or a change of piece when dx and dy are both 0. Any other pair is not a
+// direction and is ignored. A change is written only before the next move: two in a row cancel
+// out, and one after the last move is never stored.
 void AjouteCoup(TJournal& j, int8_t dx, int8_t dy);
 // Packs Attente into the next byte (dropped when the log is full).
 void RangeOctet(TJournal& j);
 // Stores the log as level numero's solution if the level has none or the log is shorter.
-// e is the level's index record as read when the level was shown.
+// e is the level's index record as read when the level was shown. Stores nothing for an empty
+// log or one of 997 codes or more. Throws ErreurES, and writes nothing, when e no longer matches
+// the level's record in .ind (the solution files changed since it was read: read it again just
+// before storing) or when its block lies outside the .sol file.
 void EnregistreSoluce(const fs::path& jeu, TJournal& j, int32_t numero, TIndexSoluce e);
 
 // Lowers by nbOctets every index Position greater than limite.
 void DecaleIndex(const fs::path& jeu, int32_t limite, uint32_t nbOctets,
                  const std::string& nomFichier);
-// Removes level numero's block from .sol; with supprimeRecord also its index record.
+// Removes level numero's block from .sol, lowering the later offsets; with supprimeRecord also
+// its index record, so that the later records follow the renumbered levels.
 void SupprimeSoluce(const fs::path& jeu, const std::string& nomFichier, int32_t numero,
                     bool supprimeRecord);
-// Resets level numero's index record to no solution (after removing the block when modifie).
+// Resets level numero's index record to no solution, after removing its block when modifie.
+// A new level's number is one past the last record: its record is appended.
 void RazSoluce(const fs::path& jeu, const std::string& nomFichier, bool modifie, int32_t numero);
 
 struct TSoluce {
@@ -65,13 +72,17 @@ struct TSoluce {
     std::string CodePrecedent;
     std::array<uint8_t, OctetsJournal> Octets{};
     std::string NomFichier;
-    uint16_t CodesLus = 0; // guards against reading past the stored codes
+    uint16_t CodesLus = 0; // codes decoded, lead-in included: the replay stops at Index.NbCodes
 };
 
-// Reads level numero's index record; true when the level has a solution.
+// Reads level numero's index record; true when the level has a solution. A missing record, more
+// than 1000 codes or a negative offset is an ErreurES.
 bool LitIndex(const fs::path& jeu, TSoluce& s, int32_t numero);
-inline TIndexSoluce CopieIndex(const TSoluce& s) { return s.Index; }
-// Loads the block of the held index record and rewinds the decoding.
+inline TIndexSoluce CopieIndex(const TSoluce& s) {
+    return s.Index;
+}
+// Loads the block of the held index record and rewinds the decoding. A block that does not lie
+// wholly inside the .sol file is an ErreurES, and the reader then replays nothing.
 void OuvreSoluce(const fs::path& jeu, TSoluce& s);
 // 0 up, 1 down, 2 left, 3 right, 4 change of piece; CoupFin once the stored codes are used up.
 int CoupSuivant(TSoluce& s);

@@ -126,7 +126,7 @@ void OuvreEcart(Fichier& f, uint64_t pos) {
 int32_t Insere(Fichier& f, int32_t nb, const std::string& nom) {
     int32_t position = 0;
     if (Cherche(f, nb, nom, position))
-        throw ErreurES(NomInvalide, "le joueur " + nom + " est déjà enregistré", FichierJoueur);
+        throw ErreurES(NomInvalide, "nom de joueur déjà enregistré", FichierJoueur);
     OuvreEcart(f, uint64_t(position) * TaillePartie);
     return position;
 }

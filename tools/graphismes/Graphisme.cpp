@@ -9,6 +9,7 @@ std::vector<std::unique_ptr<Graphisme>> tousLesGraphismes() {
     liste.push_back(clair());
     liste.push_back(nuit());
     liste.push_back(pierre());
+    liste.push_back(jardin());
     return liste;
 }
 

@@ -34,6 +34,7 @@ std::vector<std::unique_ptr<Graphisme>> tousLesGraphismes();
 std::unique_ptr<Graphisme> clair();
 std::unique_ptr<Graphisme> nuit();
 std::unique_ptr<Graphisme> pierre();
+std::unique_ptr<Graphisme> jardin();
 
 using Peintre = void (Graphisme::*)(QPainter&) const;
 

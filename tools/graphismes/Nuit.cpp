@@ -63,13 +63,13 @@ class Nuit : public Graphisme {
 
     void boule(QPainter& p) const override {
         halo(p, QPointF(20.5, 20.5), 18.5, QColor(120, 190, 255, 120));
-        sphere(p, QPointF(20.5, 20.5), 13.0, QColor(255, 255, 255), QColor(150, 205, 255),
+        sphere(p, QPointF(20.5, 20.5), 14.0, QColor(255, 255, 255), QColor(150, 205, 255),
                QColor(28, 56, 150));
     }
 
     void carre(QPainter& p) const override {
         const QColor ambre(255, 170, 50);
-        const QRectF r(8.5, 8.5, 24, 24);
+        const QRectF r(7.5, 7.5, 26, 26);
         p.save();
         p.setBrush(Qt::NoBrush);
         for (const auto& [largeur, alpha] : {std::pair{8.0, 0.10}, {5.5, 0.18}, {3.5, 0.35}}) {

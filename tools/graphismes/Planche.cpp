@@ -124,6 +124,15 @@ int main(int argc, char** argv) {
         p.drawImage(2 * marge + 656, y,
                     board.copy(partie).scaled(partie.size() * loupe, Qt::IgnoreAspectRatio,
                                               Qt::FastTransformation));
+        // The tiles as the editor's palette and the active-piece picture show them.
+        const QString nom = sets[i].left(sets[i].size() - 5);
+        int x = 2 * marge + 656;
+        for (const char* fin : {"b", "c", "e"}) {
+            p.drawImage(x, y + partie.height() * loupe + 20,
+                        transparente(QImage(graphics.filePath(nom + fin + ".bmp"))));
+            x += Case + marge;
+        }
+        p.drawImage(x, y + partie.height() * loupe + 20, QImage(graphics.filePath(nom + "m.bmp")));
     }
     disposer(&p, pictures, largeur, hautImages, marge);
     p.end();

@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPolygonF>
 
+#include <cmath>
 #include <functional>
 
 namespace zorvane::graphismes {
@@ -148,7 +149,7 @@ void jouer(QPainter& p) {
     forme(p, triangle, Vert, VertFonce, 0.01);
 }
 
-void pause(QPainter& p) {
+void pauseLecture(QPainter& p) {
     forme(p, rectangleArrondi(QRectF(7.5, 5.5, 6.5, 21), 1.5), Bleu, BleuFonce);
     forme(p, rectangleArrondi(QRectF(18, 5.5, 6.5, 21), 1.5), Bleu, BleuFonce);
 }
@@ -248,7 +249,7 @@ Images glyphes() {
         {"solution.png", solution},
         {"apropos_sb.png", aPropos},
         {"jouer.png", jouer},
-        {"pause.png", pause},
+        {"pause.png", pauseLecture},
         {"rembobiner.png", rembobiner},
         {"ejecter.png", ejecter},
         {"creerens.png", creerEnsemble},

@@ -8,6 +8,8 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 
+#include <algorithm>
+
 namespace zorvane::graphismes {
 
 void lettresDOr(QPainter& p, const QString& texte, const QFont& police, QPointF centre,

@@ -1,0 +1,179 @@
+// The editor's controls: its tool bar in PanelEdit, the palette in EditNivPanel, its menus.
+#include "Editeur.h"
+#include "ImageWidget.h"
+#include "Principal.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace zorvane {
+
+namespace {
+
+struct DefinitionOutil {
+    const char* image;
+    const char* radio;
+    const char* popup;
+    const char* texte;
+    const char* bulle;
+};
+
+const DefinitionOutil Outils[5] = {
+    {"ImgBoule", "BouleRB", "BouleMS", "&Boule", "T'as les boules ?"},
+    {"ImgCarre", "CarreRB", "CarreMS", "&Carré", "Carré du cul..."},
+    {"ImgZelmite", "ZelmiteRB", "ZelmiteMS", "&Zelmite", "Belle zelmite, n'est-il pas ?"},
+    {"ImgMur", "MurRB", "MurMS", "&Mur", "C'est moche un mur, non ? "},
+    {"ImgGomme", "GommeRB", "GommeMS", "&Gomme", "Pour effacer tes conneries"},
+};
+
+QToolButton* Bouton(QWidget* parent, const char* nom, const char* image, const QString& bulle,
+                    int x) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(nom);
+    b->setGeometry(x, 4, 42, 42);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIcon(QIcon(QString(":/images/") + image));
+    b->setIconSize(QSize(32, 32));
+    b->setToolTip(bulle);
+    return b;
+}
+
+QAction* Action(QObject* parent, const char* nom, const QString& texte) {
+    auto* a = new QAction(texte, parent);
+    a->setObjectName(nom);
+    return a;
+}
+
+// A palette image: a click chooses its tool.
+class ImageOutil : public QLabel {
+  public:
+    ImageOutil(QWidget* parent, std::function<void()> clic) : QLabel(parent), clic_(clic) {}
+
+  protected:
+    void mousePressEvent(QMouseEvent*) override { clic_(); }
+
+  private:
+    std::function<void()> clic_;
+};
+
+} // namespace
+
+TEditeur::TEditeur(TMainForm& fenetre) : QObject(&fenetre), f(fenetre) {
+    Construit();
+    ConstruitPalette();
+    f.EditeurSBClick = [this] { EditeurSBClick(); };
+    f.QuitteEditeur = [this] { EnregistrerNiv(false); };
+    f.KeyDownTest = [this](uint16_t code) { KeyDownTest(code); };
+    f.ImgSwapTest = [this] { ChangeTest(); };
+    f.ImgFond->SurAppui = [this](QMouseEvent* e) {
+        if (!peintureActive_)
+            return;
+        if (e->button() == Qt::LeftButton) {
+            glisse_ = true;
+            PeintCase(int(e->position().x()), int(e->position().y()));
+        } else if (e->button() == Qt::RightButton) {
+            EditMenuS->popup(e->globalPosition().toPoint());
+        }
+    };
+    f.ImgFond->SurDeplacement = [this](QMouseEvent* e) {
+        if (glisse_)
+            PeintCase(int(e->position().x()), int(e->position().y()));
+    };
+    f.ImgFond->SurRelache = [this](QMouseEvent* e) {
+        if (e->button() == Qt::LeftButton)
+            glisse_ = false;
+    };
+}
+
+void TEditeur::Construit() {
+    ChargeNivSB =
+        Bouton(f.PanelEdit, "ChargeNivSB", "chargeniv.png", "Charger un ensemble de niveaux", 8);
+    CreerEnsSB = Bouton(f.PanelEdit, "CreerEnsSB", "creerens.png",
+                        "Créer un nouvel ensemble de niveaux", 56);
+    ModifDesSB = Bouton(f.PanelEdit, "ModifDesSB", "modifdes.png",
+                        "Modifier la description d'un ensemble de niveaux", 104);
+    SaveLevSB = Bouton(f.PanelEdit, "SaveLevSB", "enregistrer.png", "Enregistrer", 152);
+    ModifDesSB->setEnabled(false);
+    SaveLevSB->setEnabled(false);
+    BitBtn1 =
+        new QPushButton(QIcon(":/images/retour.png"), "&Retour au menu principal", f.PanelEdit);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setGeometry(632, 10, 150, 30);
+    BitBtn1->setFocusPolicy(Qt::NoFocus);
+
+    NiveauxMenu = new QMenu("&Niveaux", &f);
+    NiveauxMenu->setObjectName("NiveauxMenu");
+    Creerniv = Action(this, "Creerniv", "&Créer un nouveau niveau");
+    ModifNiveau = Action(this, "ModifNiveau", "&Modifier un niveau");
+    EffaceNiv = Action(this, "EffaceNiv", "&Effacer un niveau");
+    Testerniv = Action(this, "Testerniv", "&Tester un niveau");
+    NiveauxMenu->addActions({Creerniv, ModifNiveau, EffaceNiv});
+    NiveauxMenu->addSeparator();
+    NiveauxMenu->addAction(Testerniv);
+    EnsemblesMenu = new QMenu("&Ensembles", &f);
+    EnsemblesMenu->setObjectName("EnsemblesMenu");
+    Supprniv = Action(this, "Supprniv", "&Supprimer un ensemble de niveaux");
+    EnsemblesMenu->addAction(Supprniv);
+    f.MenusDeVue[int(TMainForm::Vue::Editeur)] = {
+        NiveauxMenu->menuAction(), EnsemblesMenu->menuAction(), f.AideMenu->menuAction()};
+    Recommencer1 = Action(this, "Recommencer1", "&Recommencer");
+    Stopperletest1 = Action(this, "Stopperletest1", "&Stopper le test");
+    f.MenusDeVue[int(TMainForm::Vue::Test)] = {Recommencer1, Stopperletest1};
+
+    connect(ChargeNivSB, &QToolButton::clicked, this, [this] { ChargeNivSBClick(); });
+    connect(CreerEnsSB, &QToolButton::clicked, this, [this] { CreerEnsSBClick(); });
+    connect(ModifDesSB, &QToolButton::clicked, this, [this] { ModifDesSBClick(); });
+    connect(SaveLevSB, &QToolButton::clicked, this, [this] { SaveLevSBClick(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { RetourMainMenuClick(); });
+    connect(Creerniv, &QAction::triggered, this, [this] { CreernivClick(); });
+    connect(ModifNiveau, &QAction::triggered, this, [this] { ModifNiveauClick(); });
+    connect(EffaceNiv, &QAction::triggered, this, [this] { EffaceNivClick(); });
+    connect(Testerniv, &QAction::triggered, this, [this] { TesternivClick(); });
+    connect(Supprniv, &QAction::triggered, this, [this] { SupprnivClick(); });
+    connect(Recommencer1, &QAction::triggered, this, [this] { Recommencer1Click(); });
+    connect(Stopperletest1, &QAction::triggered, this, [this] { Stopperletest1Click(); });
+}
+
+void TEditeur::ConstruitPalette() {
+    EditMenuS = new QMenu(&f);
+    EditMenuS->setObjectName("EditMenuS");
+    auto* groupeMenu = new QActionGroup(this);
+    auto* groupeRadio = new QButtonGroup(this);
+    for (int tag = 0; tag < 5; ++tag) {
+        const DefinitionOutil& d = Outils[tag];
+        auto* image = new ImageOutil(f.EditNivPanel, [this, tag] { BouleMSClick(tag); });
+        image->setObjectName(d.image);
+        image->setGeometry(8, 8 + 41 * tag, 41, 41);
+        image->setToolTip(d.bulle);
+        OutilImg[tag] = image;
+        OutilRB[tag] = new QRadioButton(f.EditNivPanel);
+        OutilRB[tag]->setObjectName(d.radio);
+        OutilRB[tag]->setGeometry(56, 20 + 41 * tag, 16, 16);
+        OutilRB[tag]->setFocusPolicy(Qt::NoFocus);
+        groupeRadio->addButton(OutilRB[tag], tag);
+        OutilMS[tag] = Action(this, d.popup, d.texte);
+        OutilMS[tag]->setCheckable(true);
+        groupeMenu->addAction(OutilMS[tag]);
+        EditMenuS->addAction(OutilMS[tag]);
+        connect(OutilRB[tag], &QRadioButton::clicked, this, [this, tag] { BouleMSClick(tag); });
+        connect(OutilMS[tag], &QAction::triggered, this, [this, tag] { BouleMSClick(tag); });
+    }
+    OutilImg[4]->setPixmap(QPixmap(":/images/gomme.png"));
+    BouleMSClick(3); // the wall is the first tool
+}
+
+void TEditeur::RafraichitPalette() {
+    const QPixmap* tuiles[4] = {&f.ImgBoule, &f.ImgCarre, &f.ImgZelmite, &f.ImgMur};
+    for (int tag = 0; tag < 4; ++tag)
+        OutilImg[tag]->setPixmap(*tuiles[tag]);
+}
+
+} // namespace zorvane

@@ -1,0 +1,139 @@
+// The levels of the set open in the editor: create, modify, erase and save, with the set's
+// solution files kept in step.
+#include "Editeur.h"
+#include "Ensemble.h"
+#include "Messages.h"
+#include "NiveauFichier.h"
+#include "NumeroNiv.h"
+#include "Principal.h"
+#include "Soluce.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace zorvane {
+
+void TEditeur::ActiveEffaceNiv(int nombre) {
+    EffaceNiv->setEnabled(nombre > 1);
+}
+
+void TEditeur::CreernivClick() {
+    Commande(&f, [this] {
+        EnregistrerNiv(true);
+        f.NivEdit.Grille.fill(CaseVide);
+        CompteNiveaux(f.Jeu(), f.NivEdit, true);
+        f.NivEdit.Numero = f.NivEdit.NbNiveaux + 1;
+        ActiveOutilsPieces(true, true);
+        NiveauExistant = 0;
+        GoEdit();
+    });
+}
+
+void TEditeur::ModifNiveauClick() {
+    Commande(&f, [this] {
+        TEntrerNiv numero(f.Jeu(), EnsembleEditeur, &f);
+        if (numero.exec() != QDialog::Accepted)
+            return;
+        EnregistrerNiv(true);
+        TNiveau lu = f.NivEdit;
+        lu.Numero = numero.NumeroChoisi;
+        LitNiveau(f.Jeu(), lu);
+        f.NivEdit = lu;
+        ActiveOutilsPieces(false, false);
+        NiveauExistant = 1;
+        GoEdit();
+    });
+}
+
+void TEditeur::EffaceNivClick() {
+    Commande(&f, [this] {
+        TNiveau brouillon;
+        brouillon.NomFichier = f.NivEdit.NomFichier;
+        int choisi = 0;
+        {
+            TEntrerNiv numero(f.Jeu(), EnsembleEditeur, &f);
+            numero.Label1->setText("Entrez le numéro du niveau à effacer :");
+            if (numero.exec() == QDialog::Accepted)
+                choisi = numero.NumeroChoisi;
+        }
+        const int32_t ouvert = NumeroNiveau(f.NivEdit);
+        if (choisi != 0) {
+            brouillon.Numero = choisi;
+            f.LabelLevel->setText(QString("Niveau n° %1").arg(choisi));
+            if (choisi != ouvert) {
+                LitNiveau(f.Jeu(), brouillon);
+                AfficheEdit(brouillon);
+            }
+            if (Confirmation(&f, "Êtes-vous sûr de vouloir supprimer ce niveau ?")) {
+                EffaceNiveau(f.Jeu(), brouillon);
+                SaveLevSB->setEnabled(false);
+                SupprimeSoluce(f.Jeu(), brouillon.NomFichier, choisi, true);
+                NoteEffacement(brouillon.NomFichier, choisi);
+                // The open level must never be saved over another level: after an earlier
+                // level it moves down one number; erased itself, it becomes a new level.
+                if (ouvert != 0 && choisi < ouvert) {
+                    f.NivEdit.Numero = ouvert - 1;
+                    Information(
+                        &f,
+                        QString("Le niveau ouvert porte maintenant le numéro %1.").arg(ouvert - 1));
+                } else if (ouvert != 0 && choisi == ouvert) {
+                    TNiveau compte = brouillon;
+                    CompteNiveaux(f.Jeu(), compte, false);
+                    f.NivEdit.Numero = compte.NbNiveaux + 1;
+                    NiveauExistant = 0;
+                    MajSaveLevSB();
+                    Information(&f, "Ce niveau a été effacé. Si vous l'enregistrez, il sera "
+                                    "ajouté à la fin de l'ensemble.");
+                }
+            }
+        }
+        CompteNiveaux(f.Jeu(), brouillon, false);
+        ActiveEffaceNiv(brouillon.NbNiveaux);
+        if (NumeroNiveau(f.NivEdit) == 0) {
+            f.DessineFond();
+            f.LabelLevel->clear();
+        } else {
+            AfficheEdit(f.NivEdit);
+            f.LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(f.NivEdit)));
+        }
+    });
+}
+
+// Remembers an erased level of the game's set, so the game keeps to its own level.
+void TEditeur::NoteEffacement(const std::string& ensemble, int32_t numero) {
+    if (ensemble != f.NivJeu.NomFichier)
+        return;
+    effacesDuJeu_.push_back(numero);
+}
+
+void TEditeur::SaveLevSBClick() {
+    if (Confirmation(&f, "Êtes-vous sûr de vouloir sauvegarder ce niveau ?"))
+        Commande(&f, [this] { Onenregistre(); });
+}
+
+void TEditeur::Onenregistre() {
+    EcritNiveau(f.Jeu(), f.NivEdit);
+    RazSoluce(f.Jeu(), f.NivEdit.NomFichier, NiveauExistant == 1, NumeroNiveau(f.NivEdit));
+    SaveLevSB->setEnabled(false);
+    TNiveau compte = f.NivEdit;
+    CompteNiveaux(f.Jeu(), compte, false);
+    ActiveEffaceNiv(compte.NbNiveaux);
+    for (QAction* a : {Creerniv, ModifNiveau, Testerniv})
+        a->setEnabled(true);
+    if (NumeroNiveau(f.NivEdit) == NumeroNiveau(f.NivJeu) &&
+        f.NivEdit.NomFichier == f.NivJeu.NomFichier)
+        f.NiveauJeuModifie = true;
+}
+
+void TEditeur::EnregistrerNiv(bool garderEnsemble) {
+    if (SaveLevSB->isEnabled() &&
+        Confirmation(&f, "Vous n'avez pas sauvegarder ce niveau. Voulez-vous l'enregistrer ?"))
+        Onenregistre();
+    if (!garderEnsemble)
+        SupprimeEnsemble(f.Jeu(), f.NivEdit, false);
+    SaveLevSB->setEnabled(false);
+}
+
+} // namespace zorvane

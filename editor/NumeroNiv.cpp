@@ -1,0 +1,51 @@
+#include "NumeroNiv.h"
+
+#include "NiveauFichier.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zorvane {
+
+TEntrerNiv::TEntrerNiv(const std::filesystem::path& jeu, const std::string& ensemble,
+                       QWidget* parent)
+    : QDialog(parent) {
+    setObjectName("EntrerNiv");
+    setWindowTitle("Editeur de niveaux");
+    setFixedSize(203, 104);
+    TNiveau brouillon;
+    brouillon.NomFichier = ensemble;
+    CompteNiveaux(jeu, brouillon, false);
+    nombre_ = NumeroChoisi = brouillon.NbNiveaux;
+    Label1 = new QLabel("Entrez le numéro du niveau à modifier :", this);
+    Label1->setObjectName("Label1");
+    Label1->move(8, 8);
+    Edit = new QLineEdit(this);
+    Edit->setObjectName("Edit");
+    Edit->setGeometry(8, 32, 185, 21);
+    Edit->setMaxLength(int(QString::number(nombre_).size()));
+    Ok = new QPushButton("OK", this);
+    Ok->setObjectName("Ok");
+    Ok->setGeometry(16, 72, 75, 25);
+    Ok->setEnabled(false);
+    Ok->setDefault(true);
+    auto* Cancel = new QPushButton("Annuler", this);
+    Cancel->setObjectName("Cancel");
+    Cancel->setGeometry(112, 72, 75, 25);
+    Cancel->setAutoDefault(false);
+    connect(Edit, &QLineEdit::textChanged, this, [this](const QString& texte) {
+        bool chiffres = !texte.isEmpty();
+        for (QChar c : texte)
+            chiffres = chiffres && c >= '0' && c <= '9';
+        const int valeur = chiffres ? texte.toInt() : 0;
+        Ok->setEnabled(chiffres && valeur >= 1 && valeur <= nombre_);
+    });
+    connect(Ok, &QPushButton::clicked, this, [this] {
+        NumeroChoisi = Edit->text().toInt();
+        accept();
+    });
+    connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+} // namespace zorvane

@@ -1,0 +1,214 @@
+// Entering and leaving the editor view, opening a level for painting, and painting it.
+#include "Editeur.h"
+#include "Ensemble.h"
+#include "ImageWidget.h"
+#include "Messages.h"
+#include "NiveauFichier.h"
+#include "Principal.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <algorithm>
+#include <filesystem>
+
+namespace zorvane {
+
+void TEditeur::EditeurSBClick() {
+    f.GestionClavier = TMainForm::Clavier::Aucun;
+    // The countdown pauses: it resumes on the return only if it was running now.
+    if (f.TimerHandler == TMainForm::GestionTimer::Compte && f.Timer->isActive())
+        compteEnCours_ = true;
+    else if (f.VueCourante() == TMainForm::Vue::Jeu)
+        compteEnCours_ = false;
+    f.Timer->stop();
+    f.InstalleVue(TMainForm::Vue::Editeur);
+    f.SBPanel->hide();
+    f.SwapPanel->hide();
+    ModifDesSB->setEnabled(false);
+    SaveLevSB->setEnabled(false);
+    f.PanelEdit->show();
+    for (QAction* a : {Creerniv, EffaceNiv, ModifNiveau, Testerniv})
+        a->setEnabled(false);
+    f.LabelLevel->clear();
+    f.NiveauJeuModifie = false;
+    effacesDuJeu_.clear();
+    f.EditNivPanel->hide();
+    CouperPeinture();
+    f.DessineFond();
+}
+
+void TEditeur::RetourMainMenuClick() {
+    Commande(&f, [this] { EnregistrerNiv(false); });
+    f.PanelEdit->hide();
+    f.SwapPanel->show();
+    f.InstalleVue(TMainForm::Vue::Jeu);
+    f.EditNivPanel->hide();
+    f.SBPanel->show();
+    CouperPeinture();
+    // No level to go on with: an empty board, no keys, the game's progress kept for a save.
+    auto stoppe = [this] {
+        f.GestionClavier = TMainForm::Clavier::Aucun;
+        f.LabelLevel->clear();
+        f.ImgSwap->image().fill(f.palette().color(QPalette::Button));
+        f.ImgSwap->repaint();
+        f.DessineFond();
+    };
+    if (f.NivJeu.NomFichier.empty()) {
+        stoppe();
+        return;
+    }
+    // The game's set may have been deleted meanwhile: the game then ends cleanly.
+    const auto niv = f.Jeu() / CheminEnsemble(f.NivJeu.NomFichier, ".niv");
+    std::error_code erreur;
+    if (!std::filesystem::is_regular_file(niv, erreur)) {
+        f.ArretePartie();
+        stoppe();
+        return;
+    }
+    // Levels erased before the game's level move it down; its own level erased stops it.
+    const int32_t numero = NumeroNiveau(f.NivJeu);
+    int32_t nouveau = numero;
+    for (int32_t efface : effacesDuJeu_) {
+        if (efface == nouveau) {
+            nouveau = 0;
+            break;
+        }
+        if (efface < nouveau)
+            --nouveau;
+    }
+    const bool ok = Commande(&f, [&] {
+        CompteNiveaux(f.Jeu(), f.NivJeu, false);
+        if (nouveau == 0 || nouveau > NombreNiveaux(f.NivJeu)) {
+            stoppe();
+            return;
+        }
+        if (nouveau != numero) {
+            ChangeNumero(f.NivJeu, nouveau);
+            FixeNiveau(f.PartieEnCours, nouveau);
+        }
+        if (f.NiveauJeuModifie) {
+            ViderJournal(f.JournalJeu);
+            f.AfficheNiveau(f.NivJeu, true, false, f.ActifJeu, true);
+        } else {
+            f.LabelLevel->setText(QString("Niveau n° %1").arg(nouveau));
+            f.AfficheNiveau(f.NivJeu, false, false, f.ActifJeu, false);
+            f.ActifJeu = !f.ActifJeu;
+            f.ChangeControl(f.ActifJeu);
+            if (compteEnCours_) {
+                f.TimerHandler = TMainForm::GestionTimer::Compte;
+                f.Timer->start();
+            }
+            f.GestionClavier = TMainForm::Clavier::Jeu;
+        }
+    });
+    if (!ok)
+        stoppe();
+}
+
+void TEditeur::AfficheEdit(const TNiveau& n) {
+    TNiveau copie = n;
+    bool actif = f.ActifTest;
+    f.AfficheNiveau(copie, false, false, actif, false);
+}
+
+void TEditeur::GoEdit() {
+    f.LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(f.NivEdit)));
+    AfficheEdit(f.NivEdit);
+    RafraichitPalette();
+    f.EditNivPanel->show();
+    f.setFocus();
+    ActivePeinture();
+}
+
+void TEditeur::ActivePeinture() {
+    peintureActive_ = true;
+}
+
+void TEditeur::CouperPeinture() {
+    peintureActive_ = false;
+    glisse_ = false;
+}
+
+int TEditeur::Outil() const {
+    for (int tag = 0; tag < 5; ++tag)
+        if (OutilRB[tag]->isChecked())
+            return tag;
+    return 3;
+}
+
+void TEditeur::BouleMSClick(int tag) {
+    if (tag >= 0 && tag < 5) {
+        // A disabled radio button can still be checked through its image or popup item.
+        OutilRB[tag]->setChecked(true);
+        OutilMS[tag]->setChecked(true);
+    }
+    f.setFocus();
+}
+
+void TEditeur::ActiveOutilsPieces(bool boule, bool carre) {
+    OutilRB[0]->setEnabled(boule);
+    OutilMS[0]->setEnabled(boule);
+    OutilRB[1]->setEnabled(carre);
+    OutilMS[1]->setEnabled(carre);
+}
+
+void TEditeur::MajSaveLevSB() {
+    SaveLevSB->setEnabled(!OutilRB[0]->isEnabled() && !OutilRB[1]->isEnabled() &&
+                          f.NivEdit.NbZelmites != 0);
+}
+
+// Paints the cell under pixel (x, y) of the board with the current tool.
+void TEditeur::PeintCase(int x, int y) {
+    // A drag that leaves the board delivers positions outside it: they paint nothing.
+    if (x < 0 || y < 0 || x >= NbColonnes * TailleCase || y >= NbLignes * TailleCase)
+        return;
+    static const char codes[5] = {CaseBoule, CaseCarre, CaseZelmite, CaseMur, CaseVide};
+    const int outil = Outil();
+    const char code = codes[outil];
+    const uint8_t cx = uint8_t(x / TailleCase);
+    const uint8_t cy = uint8_t(y / TailleCase);
+    const char present = LitCase(f.NivEdit, cx, cy);
+    if (present == code || (outil == 0 && !OutilRB[0]->isEnabled()) ||
+        (outil == 1 && !OutilRB[1]->isEnabled()))
+        return;
+    switch (outil) {
+    case 0:
+        f.DessineCase(cx, cy, &f.ImgBoule);
+        break;
+    case 1: {
+        QPainter p(&f.ImgFond->image());
+        p.drawPixmap(cx * TailleCase, cy * TailleCase, f.ImgCarre);
+        break;
+    }
+    case 2:
+        f.DessineCase(cx, cy, &f.ImgZelmite);
+        break;
+    case 3: {
+        QPainter p(&f.ImgFond->image());
+        p.drawPixmap(cx * TailleCase, cy * TailleCase, f.ImgMur);
+        break;
+    }
+    default:
+        f.EffaceCase(cx, cy);
+    }
+    f.ImgFond->repaint();
+    if (outil == 0)
+        ActiveOutilsPieces(false, OutilRB[1]->isEnabled());
+    else if (outil == 1)
+        ActiveOutilsPieces(OutilRB[0]->isEnabled(), false);
+    else if (outil == 2)
+        AjouteZelmites(f.NivEdit, 1);
+    if (present == CaseBoule)
+        ActiveOutilsPieces(true, OutilRB[1]->isEnabled());
+    else if (present == CaseCarre)
+        ActiveOutilsPieces(OutilRB[0]->isEnabled(), true);
+    else if (present == CaseZelmite)
+        AjouteZelmites(f.NivEdit, 255);
+    MajSaveLevSB();
+    EcritCase(f.NivEdit, cx, cy, code);
+}
+
+} // namespace zorvane

@@ -1,0 +1,12 @@
+#include "Principal.h"
+#include "Redef.h"
+
+namespace zorvane {
+
+void TMainForm::RedefTouchesMClick() {
+    TRedefTouches redef(this);
+    if (redef.exec() == QDialog::Accepted)
+        Touches = redef.touches();
+}
+
+} // namespace zorvane

@@ -1,0 +1,131 @@
+// The solution player: the level's stored solution replayed move by move on a copy of the level,
+// like a tape, and the game given back as it was on eject.
+#include "ImageWidget.h"
+#include "Messages.h"
+#include "Principal.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zorvane {
+
+namespace {
+
+int Intervalle(int position) {
+    return 1531 - 170 * position;
+}
+
+} // namespace
+
+void TMainForm::ConstruitLecteur() {
+    auto bouton = [this](const char* nom, const char* image, const char* bulle, int x) {
+        auto* b = new QToolButton(SolucePanel);
+        b->setObjectName(nom);
+        b->setGeometry(x, 4, 36, 41);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setIcon(QIcon(QString(":/images/") + image));
+        b->setIconSize(QSize(32, 32));
+        b->setToolTip(bulle);
+        return b;
+    };
+    PlaySB = bouton("PlaySB", "jouer.png", "Jouer", 0);
+    PauseSB = bouton("PauseSB", "pause.png", "Pause", 38);
+    RewindSB = bouton("RewindSB", "rembobiner.png", "Rembobiner", 76);
+    EjectSB = bouton("EjectSB", "ejecter.png", "Revenir au jeu", 114);
+    connect(PlaySB, &QToolButton::clicked, Timer, qOverload<>(&QTimer::start));
+    connect(PauseSB, &QToolButton::clicked, Timer, &QTimer::stop);
+    connect(RewindSB, &QToolButton::clicked, this, [this] { RewindSBClick(); });
+    connect(EjectSB, &QToolButton::clicked, this, [this] { EjectSBClick(); });
+    connect(TrackBar, &QSlider::valueChanged, this,
+            [this](int position) { Timer->setInterval(Intervalle(position)); });
+}
+
+void TMainForm::ActiveMenusDuJeu(bool actifs) {
+    for (QAction* a : {JeuMenu->menuAction(), OptionsMenu->menuAction(), EditeurM})
+        a->setEnabled(actifs);
+}
+
+void TMainForm::SolutionSBClick() {
+    Commande(this, [this] {
+        PanelEdit->hide();
+        TrackBar->show();
+        TrackBar->setFocus();
+        ActiveMenusDuJeu(false);
+        SBPanel->hide();
+        RewindTag = 1;
+        SolucePanel->show();
+        // The keys belong to the speed slider now; the game waits for the eject.
+        GestionClavier = Clavier::Aucun;
+        NivSoluce = NivJeu;
+        ActifTest = false;
+        // The editor may have moved the solutions since the level was shown: read the index
+        // record again.
+        LitIndex(Jeu(), SoluceJeu, NumeroNiveau(NivJeu));
+        OuvreSoluce(Jeu(), SoluceJeu);
+        AfficheNiveau(NivSoluce, true, false, ActifTest, false);
+        GestionClavier = Clavier::Aucun;
+        TimerHandler = GestionTimer::Replay;
+        Timer->setInterval(Intervalle(TrackBar->value()));
+        Timer->start();
+    });
+}
+
+// One step of the replay: the timer is off while the move is animated, so steps never overlap.
+void TMainForm::JoueSoluce() {
+    Timer->stop();
+    const int code = CoupSuivant(SoluceJeu);
+    if (code == CoupChangement) {
+        if (EffetsSonores())
+            JoueSon("slotclck.wav", 2);
+        ChangeControl(ActifTest);
+    } else if (code == CoupFin) {
+        // A damaged solution that ends before the level is solved: the replay stops there.
+        TimerHandler = GestionTimer::Aucun;
+    } else {
+        static const int8_t pas[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+        const int8_t dx = pas[code][0];
+        const int8_t dy = pas[code][1];
+        RewindTag = 0;
+        const TPosition depart = ActifTest ? NivSoluce.PosBoule : NivSoluce.PosCarre;
+        // A move the piece cannot make (an outdated solution) is skipped, not animated.
+        if (Deplace(NivSoluce, ActifTest, dx, dy))
+            Bouge(depart.x * TailleCase, depart.y * TailleCase, dx, dy, NivSoluce, ActifTest);
+        if (NiveauFini(NivSoluce))
+            TimerHandler = GestionTimer::Aucun;
+    }
+    Timer->start();
+}
+
+void TMainForm::RewindSBClick() {
+    if (RewindTag != 0)
+        return;
+    Commande(this, [this] {
+        OuvreSoluce(Jeu(), SoluceJeu);
+        ActifTest = false;
+        AfficheNiveau(NivSoluce, true, false, ActifTest, false);
+        GestionClavier = Clavier::Aucun;
+        TimerHandler = GestionTimer::Replay;
+        RewindTag = 1;
+    });
+}
+
+void TMainForm::EjectSBClick() {
+    TimerHandler = GestionTimer::Aucun;
+    Timer->setInterval(1000);
+    ActiveMenusDuJeu(true);
+    SolucePanel->hide();
+    TrackBar->hide();
+    PanelEdit->show();
+    SBPanel->show();
+    ActifJeu = !ActifJeu;
+    ChangeControl(ActifJeu);
+    AfficheNiveau(NivJeu, false, false, ActifJeu, false);
+    GestionClavier = Clavier::Jeu;
+    setFocus();
+}
+
+} // namespace zorvane

@@ -1,0 +1,62 @@
+#include "ChoixNiv.h"
+
+#include "ListeAChoix.h"
+#include "Messages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+
+namespace zorvane {
+
+TChoisiNiv::TChoisiNiv(const QString& dossierJeu, QWidget* parent) : QDialog(parent) {
+    setObjectName("ChoisiNiv");
+    setWindowTitle("Double-cliquez sur le fichier à charger");
+    setFixedSize(241, 262);
+    auto* liste = new ListeAChoix(this);
+    FileListBox1 = liste;
+    FileListBox1->setObjectName("FileListBox1");
+    FileListBox1->setGeometry(8, 8, 225, 209);
+    QFont police = FileListBox1->font();
+    police.setPixelSize(13);
+    FileListBox1->setFont(police);
+    FileListBox1->addItems(
+        QDir(dossierJeu + "/niveaux").entryList({"*.niv"}, QDir::Files, QDir::Name));
+    if (FileListBox1->count() > 0)
+        FileListBox1->setCurrentRow(0);
+    liste->SurChoix([this](int ligne) { Choisit(ligne); });
+    auto* BitBtn1 = new QPushButton("Annuler", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setGeometry(83, 228, 75, 25);
+    BitBtn1->setAutoDefault(false);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int TChoisiNiv::NombreEnsembles() const {
+    return FileListBox1->count();
+}
+
+void TChoisiNiv::Choisit(int ligne) {
+    const QString texte = FileListBox1->item(ligne)->text().left(12);
+    FichierChoisi = QFile::encodeName(texte.left(texte.size() - 4)).toStdString();
+    accept();
+}
+
+bool ChoisitEnsemble(QWidget* parent, const QString& dossierJeu, bool unSeul, std::string& fichier,
+                     const QString& titre) {
+    TChoisiNiv choix(dossierJeu, parent);
+    if (!titre.isEmpty())
+        choix.setWindowTitle(titre);
+    if (choix.NombreEnsembles() == 0) {
+        Information(parent, "Aucun ensemble de niveaux n'est disponible !!!");
+        return false;
+    }
+    if (unSeul && choix.NombreEnsembles() == 1)
+        choix.Choisit(0);
+    else if (choix.exec() != QDialog::Accepted)
+        return false;
+    fichier = choix.FichierChoisi;
+    return true;
+}
+
+} // namespace zorvane

@@ -1,0 +1,230 @@
+// The controls and menus of the main window, placed as designed on its 792 x 554 client area.
+#include "ImageWidget.h"
+#include "Principal.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zorvane {
+
+namespace {
+
+QToolButton* Bouton(QWidget* parent, const char* nom, const char* image, const QString& bulle,
+                    QRect place) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(nom);
+    b->setGeometry(place);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIcon(QIcon(QString(":/images/") + image));
+    b->setIconSize(QSize(32, 32));
+    b->setToolTip(bulle);
+    return b;
+}
+
+QAction* Action(QObject* parent, const char* nom, const QString& texte,
+                const QKeySequence& raccourci = {}) {
+    auto* a = new QAction(texte, parent);
+    a->setObjectName(nom);
+    a->setShortcut(raccourci);
+    return a;
+}
+
+} // namespace
+
+void TMainForm::ConstruitControles() {
+    auto* client = new QWidget(this);
+    client->setObjectName("Client");
+    client->setFixedSize(792, 554);
+    setCentralWidget(client);
+
+    // The editor's tool bar lies under the play tool bar, at the same place.
+    PanelEdit = new Panneau(client, Panneau::Releve, Panneau::Aucun);
+    PanelEdit->setObjectName("PanelEdit");
+    PanelEdit->setGeometry(0, 0, 794, 49);
+    SBPanel = new Panneau(client, Panneau::Releve, Panneau::Aucun);
+    SBPanel->setObjectName("SBPanel");
+    SBPanel->setGeometry(0, 0, 794, 49);
+    SBPanel->setAutoFillBackground(true);
+    NouveauSB = Bouton(SBPanel, "NouveauSB", "nouveau.png", "Nouveau jeu", {11, 4, 42, 42});
+    RecommencerSB = Bouton(SBPanel, "RecommencerSB", "recommencer.png", "Recommencer le niveau",
+                           {51, 4, 42, 42});
+    ChargerSB = Bouton(SBPanel, "ChargerSB", "charger.png", "Charger", {107, 4, 42, 42});
+    EnregistrerSB =
+        Bouton(SBPanel, "EnregistrerSB", "enregistrer.png", "Enregistrer", {147, 4, 42, 42});
+    EffacerSB =
+        Bouton(SBPanel, "EffacerSB", "effacer.png", "Effacer un enregistrement", {187, 4, 42, 42});
+    EditeurSB = Bouton(SBPanel, "EditeurSB", "editeur.png", "Editeur de Niveaux", {243, 4, 42, 42});
+    SolutionSB = Bouton(SBPanel, "SolutionSB", "solution.png", "", {299, 4, 41, 41});
+    AboutSB = Bouton(SBPanel, "AboutSB", "apropos_sb.png", "A propos d' Zorvane", {355, 4, 42, 42});
+    RecommencerSB->setEnabled(false);
+    EnregistrerSB->setEnabled(false);
+    SolutionSB->setEnabled(false);
+
+    Nomdujoueur = new QLabel(SBPanel);
+    Nomdujoueur->setObjectName("Nomdujoueur");
+    Nomdujoueur->setGeometry(397, 15, 396, 18);
+    Nomdujoueur->setAlignment(Qt::AlignCenter);
+    QFont nom("Times New Roman");
+    nom.setPixelSize(15);
+    nom.setBold(true);
+    nom.setItalic(true);
+    Nomdujoueur->setFont(nom);
+    Nomdujoueur->setStyleSheet("color: grey");
+
+    MainPanel = new Panneau(client, Panneau::Releve, Panneau::Enfonce);
+    MainPanel->setObjectName("MainPanel");
+    MainPanel->setGeometry(17, 49, 673, 509);
+    ImgFond = new ImageWidget(QSize(656, 492), MainPanel);
+    ImgFond->setObjectName("ImgFond");
+    ImgFond->move(8, 8);
+
+    SwapPanel = new Panneau(client, Panneau::Enfonce, Panneau::Releve, 0);
+    SwapPanel->setObjectName("SwapPanel");
+    SwapPanel->setGeometry(717, 56, 56, 57);
+    ImgSwap = new ImageWidget(QSize(41, 41), SwapPanel);
+    ImgSwap->setObjectName("ImgSwap");
+    ImgSwap->move(8, 8);
+    ImgSwap->SurAppui = [this](QMouseEvent*) { ImgSwapClick(); };
+
+    LabelLevel = new QLabel(client);
+    LabelLevel->setObjectName("LabelLevel");
+    LabelLevel->setGeometry(696, 528, 97, 13);
+    LabelLevel->setAlignment(Qt::AlignCenter);
+    QFont niveau = LabelLevel->font();
+    niveau.setPixelSize(13);
+    LabelLevel->setFont(niveau);
+
+    EditNivPanel = new Panneau(client, Panneau::Releve, Panneau::Aucun);
+    EditNivPanel->setObjectName("EditNivPanel");
+    EditNivPanel->setGeometry(706, 304, 77, 217);
+    EditNivPanel->hide();
+
+    SolucePanel = new Panneau(client, Panneau::Aucun, Panneau::Aucun);
+    SolucePanel->setObjectName("SolucePanel");
+    SolucePanel->setGeometry(8, 0, 153, 49);
+    SolucePanel->hide();
+    TrackBar = new QSlider(Qt::Horizontal, client);
+    TrackBar->setObjectName("TrackBar");
+    TrackBar->setGeometry(216, 2, 150, 45);
+    TrackBar->setRange(0, 9);
+    TrackBar->setValue(5);
+    TrackBar->setTickInterval(1);
+    TrackBar->setTickPosition(QSlider::TicksBothSides);
+    TrackBar->setToolTip("Vitesse de lecture");
+    TrackBar->hide();
+
+    Timer = new QTimer(this);
+    Timer->setObjectName("Timer");
+    Timer->setInterval(1000);
+    connect(Timer, &QTimer::timeout, this, [this] {
+        if (TimerHandler == GestionTimer::Compte)
+            TimerTimer();
+        else if (TimerHandler == GestionTimer::Replay)
+            JoueSoluce();
+    });
+    ConstruitLecteur();
+
+    connect(NouveauSB, &QToolButton::clicked, this, [this] { NouveauMClick(); });
+    connect(RecommencerSB, &QToolButton::clicked, this, [this] { RecommencerSBClick(); });
+    connect(ChargerSB, &QToolButton::clicked, this, [this] { ChargerMClick(); });
+    connect(EnregistrerSB, &QToolButton::clicked, this, [this] { EnregistrerSBClick(); });
+    connect(EffacerSB, &QToolButton::clicked, this, [this] { EffacerMClick(); });
+    connect(EditeurSB, &QToolButton::clicked, this, [this] {
+        if (EditeurSBClick)
+            EditeurSBClick();
+    });
+    connect(SolutionSB, &QToolButton::clicked, this, [this] { SolutionSBClick(); });
+    connect(AboutSB, &QToolButton::clicked, this, [this] { AproposMClick(); });
+}
+
+void TMainForm::ConstruitMenus() {
+    JeuMenu = new QMenu("&Jeu", this);
+    JeuMenu->setObjectName("JeuMenu");
+    NouveauM = Action(this, "NouveauM", "&Nouveau", Qt::Key_F9);
+    RecommencerM = Action(this, "RecommencerM", "&Recommencer le niveau", Qt::Key_F2);
+    ChargerM = Action(this, "ChargerM", "&Charger une ancienne partie", Qt::CTRL | Qt::Key_C);
+    EnregistrerM =
+        Action(this, "EnregistrerM", "&Enregistrer la partie en cours", Qt::CTRL | Qt::Key_E);
+    EffacerM = Action(this, "EffacerM", "E&ffacer un enregistrement", Qt::CTRL | Qt::Key_F);
+    QuitterM = Action(this, "QuitterM", "&Quitter", Qt::CTRL | Qt::Key_Q);
+    RecommencerM->setEnabled(false);
+    ChargerM->setEnabled(false);
+    EnregistrerM->setEnabled(false);
+    EffacerM->setEnabled(false);
+    JeuMenu->addActions({NouveauM, RecommencerM});
+    JeuMenu->addSeparator();
+    JeuMenu->addActions({ChargerM, EnregistrerM, EffacerM});
+    JeuMenu->addSeparator();
+    JeuMenu->addAction(QuitterM);
+
+    OptionsMenu = new QMenu("&Options", this);
+    OptionsMenu->setObjectName("OptionsMenu");
+    RedefTouchesM =
+        Action(this, "RedefTouchesM", "&Redéfinition des touches", Qt::CTRL | Qt::Key_R);
+    Graphisme1 = Action(this, "Graphisme1", "&Graphisme");
+    OptionsMenu->addAction(RedefTouchesM);
+    OptionsMenu->addSeparator();
+    OptionsMenu->addAction(Graphisme1);
+    OptionsMenu->addSeparator();
+    // F5 is shown beside the submenu and runs no command.
+    MusiqueMenu = new QMenu("&Musique\tF5", this);
+    MusiqueMenu->setObjectName("MusiqueMenu");
+    auto* groupe = new QActionGroup(this);
+    for (int i = 1; i <= 20; ++i) {
+        Mus[i] = Action(this, qPrintable(QString("Mus%1").arg(i)), QString::number(i));
+        Mus[i]->setCheckable(true);
+        groupe->addAction(Mus[i]);
+    }
+    MusRandom = Action(this, "MusRandom", "&Aléatoire");
+    MusOff = Action(this, "MusOff", "&Off");
+    for (QAction* a : {MusRandom, MusOff}) {
+        a->setCheckable(true);
+        groupe->addAction(a);
+    }
+    MusOff->setChecked(true);
+    for (int i = 1; i <= 20; ++i)
+        MusiqueMenu->addAction(Mus[i]);
+    MusiqueMenu->addActions({MusRandom, MusOff});
+    OptionsMenu->addMenu(MusiqueMenu);
+    SonM = Action(this, "SonM", "&Effets sonores", Qt::Key_F6);
+    SonM->setCheckable(true);
+    SonM->setChecked(true);
+    OptionsMenu->addAction(SonM);
+
+    EditeurM = Action(this, "EditeurM", "&Editeur de Niveaux");
+
+    AideMenu = new QMenu("&Aide", this);
+    AideMenu->setObjectName("AideMenu");
+    Aide2M = Action(this, "Aide2M", "&Aide", Qt::Key_F1);
+    AproposM = Action(this, "AproposM", "A &propos...", Qt::CTRL | Qt::Key_A);
+    AideMenu->addAction(Aide2M);
+    AideMenu->addSeparator();
+    AideMenu->addAction(AproposM);
+
+    MenusDeVue[int(Vue::Jeu)] = {JeuMenu->menuAction(), OptionsMenu->menuAction(), EditeurM,
+                                 AideMenu->menuAction()};
+
+    connect(NouveauM, &QAction::triggered, this, [this] { NouveauMClick(); });
+    connect(RecommencerM, &QAction::triggered, this, [this] { RecommencerSBClick(); });
+    connect(ChargerM, &QAction::triggered, this, [this] { ChargerMClick(); });
+    connect(EnregistrerM, &QAction::triggered, this, [this] { EnregistrerSBClick(); });
+    connect(EffacerM, &QAction::triggered, this, [this] { EffacerMClick(); });
+    connect(QuitterM, &QAction::triggered, this, &QWidget::close);
+    connect(RedefTouchesM, &QAction::triggered, this, [this] { RedefTouchesMClick(); });
+    connect(Graphisme1, &QAction::triggered, this, [this] { Graphisme1Click(); });
+    connect(EditeurM, &QAction::triggered, this, [this] {
+        if (EditeurSBClick)
+            EditeurSBClick();
+    });
+    connect(Aide2M, &QAction::triggered, this, [this] { Aide2MClick(); });
+    connect(AproposM, &QAction::triggered, this, [this] { AproposMClick(); });
+    ConnecteMusique();
+}
+
+} // namespace zorvane

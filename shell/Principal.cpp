@@ -1,0 +1,202 @@
+#include "Principal.h"
+
+#include "Editeur.h"
+#include "Erreur.h"
+#include "Fenetres.h"
+#include "ImageWidget.h"
+#include "Messages.h"
+#include "Options.h"
+#include "Texte.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zorvane {
+
+int TMainForm::PauseAnimationMs = 20;
+bool TMainForm::AfficheTitre = true;
+
+VerdictEcran JugeEcran(int largeur, int hauteur) {
+    if (largeur < 800 || hauteur < 600)
+        return VerdictEcran::Refuse;
+    if (largeur > 800 || hauteur > 600)
+        return VerdictEcran::Normal;
+    return VerdictEcran::Maximise;
+}
+
+TMainForm::TMainForm(const QString& dossierJeu, QWidget* parent)
+    : QMainWindow(parent), DossierJeu_(dossierJeu) {
+    setObjectName("MainForm");
+    setWindowTitle("Zorvane");
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QFont police = font();
+    police.setPixelSize(11);
+    setFont(police);
+    ConstruitControles();
+    ConstruitMenus();
+    Editeur = new TEditeur(*this);
+    InstalleVue(Vue::Jeu);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Demarrage();
+}
+
+TMainForm::~TMainForm() = default;
+
+std::filesystem::path TMainForm::Jeu() const {
+    return std::filesystem::path(DossierJeu_.toStdString());
+}
+
+// The start-up steps; an error ends them with the error box, and the window still opens.
+void TMainForm::Demarrage() {
+    Commande(this, [this] {
+        const TOptions o = LitOptions(Jeu());
+        Touches = {o.Haut, o.Bas, o.Gauche, o.Droite, o.Change};
+        NomGraphisme = Depuis1252(o.NomGraphisme);
+        GraphismeAuto = o.NomGraphisme.empty();
+        if (GraphismeAuto)
+            NomGraphisme = Recherche.Commence(DossierJeu_);
+        SonM->setChecked(o.EffetsSonores != 0);
+        if (o.ChoixMusique == MusiqueOff)
+            MusOff->trigger();
+        ChargeGraphiques();
+        FichierExist();
+        InitPartie(PartieEnCours);
+        NivJeu.NomFichier.clear();
+        if (o.ChoixMusique >= 1 && o.ChoixMusique <= MusiqueAleatoire)
+            (o.ChoixMusique == MusiqueAleatoire ? MusRandom : Mus[o.ChoixMusique])->trigger();
+        else if (o.ChoixMusique != MusiqueOff)
+            throw ErreurES(FichierEndommage, "choix de musique invalide", FichierOptions);
+        if (EffetsSonores())
+            JoueSon("PILO.WAV", 1);
+    });
+}
+
+void TMainForm::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    static bool premiere = true;
+    if (!Active_) {
+        Active_ = true;
+        QTimer::singleShot(0, this, [this] { VerifieEcran(); });
+        if (AfficheTitre && premiere) {
+            premiere = false;
+            QTimer::singleShot(0, this, [this] { (new TTitre(this))->show(); });
+        }
+    }
+}
+
+void TMainForm::VerifieEcran() {
+    const QSize ecran = screen()->geometry().size();
+    switch (JugeEcran(ecran.width(), ecran.height())) {
+    case VerdictEcran::Refuse:
+        Erreur(this, "Pour lancer ce jeu, la résolution de votre écran doit être au moins du "
+                     "800x600.");
+        close();
+        break;
+    case VerdictEcran::Maximise:
+        showMaximized();
+        break;
+    case VerdictEcran::Normal:
+        move(screen()->geometry().center() - rect().center());
+        break;
+    }
+}
+
+bool TMainForm::event(QEvent* e) {
+    return QMainWindow::event(e);
+}
+
+void TMainForm::closeEvent(QCloseEvent* e) {
+    if (Arret())
+        e->accept();
+    else
+        e->ignore();
+}
+
+// The shut-down steps. Returns false when options.dat could not be written: the window stays.
+bool TMainForm::Arret() {
+    if (Vue_ == Vue::Jeu && EnregistrerSB->isEnabled() &&
+        Confirmation(this, "Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?"))
+        EnregistrerSBClick();
+    if (Vue_ == Vue::Editeur && QuitteEditeur)
+        QuitteEditeur();
+    TOptions o;
+    o.Haut = Touches.Haut;
+    o.Bas = Touches.Bas;
+    o.Gauche = Touches.Gauche;
+    o.Droite = Touches.Droite;
+    o.Change = Touches.Change;
+    o.NomGraphisme = GraphismeAuto ? std::string() : Vers1252(NomGraphisme);
+    o.ChoixMusique = OctetMusique();
+    o.EffetsSonores = EffetsSonores() ? 1 : 0;
+    if (!Commande(this, [&] { EcritOptions(Jeu(), o); }))
+        return false;
+    Recherche.Ferme();
+    ArreteMusique();
+    TRotDeGorbul adieu(this, [this] { JoueSonBloquant("GORBUL.WAV"); });
+    adieu.exec();
+    return true;
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* e) {
+    // A shortcut of the menu bar belongs to the menu, even while its item is disabled.
+    if (RaccourciDuMenu(e))
+        return;
+    const uint16_t code = CodeVirtuel(e);
+    switch (GestionClavier) {
+    case Clavier::Jeu:
+        FormKeyDown(code);
+        break;
+    case Clavier::Test:
+        if (KeyDownTest)
+            KeyDownTest(code);
+        break;
+    case Clavier::Aucun:
+        QMainWindow::keyPressEvent(e);
+        break;
+    }
+}
+
+bool TMainForm::RaccourciDuMenu(const QKeyEvent* e) const {
+    const QKeySequence touche(e->keyCombination());
+    std::function<bool(const QList<QAction*>&)> cherche = [&](const QList<QAction*>& actions) {
+        for (const QAction* a : actions) {
+            if (a->shortcut() == touche)
+                return true;
+            if (a->menu() && cherche(a->menu()->actions()))
+                return true;
+        }
+        return false;
+    };
+    return cherche(menuBar()->actions());
+}
+
+void TMainForm::InstalleVue(Vue vue) {
+    Vue_ = vue;
+    menuBar()->clear();
+    for (QAction* a : MenusDeVue[int(vue)])
+        menuBar()->addAction(a);
+}
+
+void TMainForm::AproposMClick() {
+    TAboutBox boite(this);
+    boite.exec();
+}
+
+void TMainForm::Aide2MClick() {
+    TAide aide(DossierJeu_, this);
+    aide.exec();
+}
+
+} // namespace zorvane

@@ -1,0 +1,371 @@
+// The level editor driven for real: sets created, opened behind their password and deleted;
+// levels painted with the mouse, saved, erased and test-played, with the files checked on disk.
+#include "Dialogues.h"
+#include "Editeur.h"
+#include "Fenetres.h"
+#include "Fixture.h"
+#include "ImageWidget.h"
+#include "NiveauFichier.h"
+#include "NumeroNiv.h"
+#include "Principal.h"
+#include "Soluce.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QtTest/QTest>
+#include <memory>
+
+using namespace zorvane;
+using namespace zorvane::test;
+
+namespace {
+
+QPoint Centre(int x, int y) {
+    return {x * 41 + 20, y * 41 + 20};
+}
+
+struct Session {
+    explicit Session(const DossierJeu& d) : f(std::make_unique<TMainForm>(d.qchemin())) {
+        f->show();
+        e = f->Editeur;
+    }
+    std::unique_ptr<TMainForm> f;
+    TEditeur* e;
+
+    void Outil(int tag) { e->OutilRB[tag]->click(); }
+    // A left-button drag over the cells given, in order.
+    void Peint(int tag, std::initializer_list<QPoint> cases) {
+        Outil(tag);
+        auto it = cases.begin();
+        QTest::mousePress(f->ImgFond, Qt::LeftButton, {}, Centre(it->x(), it->y()));
+        for (++it; it != cases.end(); ++it)
+            QTest::mouseMove(f->ImgFond, Centre(it->x(), it->y()));
+        QTest::mouseRelease(f->ImgFond, Qt::LeftButton, {},
+                            Centre((cases.end() - 1)->x(), (cases.end() - 1)->y()));
+    }
+    void Sauve() {
+        RepondMessage("Oui");
+        e->SaveLevSB->click();
+    }
+    // Creates a set through the dialog.
+    void CreeEnsemble(const QString& nom, const QString& mdp, const QString& description = {}) {
+        QuandDialogue([=](QWidget* w) {
+            QTest::keyClicks(w->findChild<QLineEdit*>("Edit1"), description);
+            QTest::keyClicks(w->findChild<QLineEdit*>("Edit2"), mdp);
+            QTest::keyClicks(w->findChild<QLineEdit*>("Edit3"), mdp);
+            QTest::keyClicks(w->findChild<QLineEdit*>("Edit4"), nom);
+            Clique(w, "OkBtn");
+        });
+        e->CreerEnsSB->click();
+    }
+    // Answers the level number dialog.
+    void Numero(int n) {
+        QuandDialogue([n](QWidget* w) {
+            QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), QString::number(n));
+            Clique(w, "Ok");
+        });
+    }
+    // Opens a set through the chooser (its row) and the password dialog.
+    void Ouvre(int ligne, const QString& mdp) {
+        QuandDialogue([=](QWidget* w) {
+            auto* liste = w->findChild<QListWidget*>("FileListBox1");
+            liste->setCurrentRow(ligne);
+            QuandDialogue([mdp](QWidget* m) {
+                QTest::keyClicks(m->findChild<QLineEdit*>("Passw"), mdp);
+                Clique(m, "Ok");
+            });
+            QTest::keyClick(liste, Qt::Key_Return);
+        });
+        e->ChargeNivSB->click();
+    }
+};
+
+} // namespace
+
+class TestEditeur : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        TMainForm::AfficheTitre = false;
+        TMainForm::PauseAnimationMs = 0;
+        TRotDeGorbul::DelaiMs = 0;
+    }
+
+    void cycleComplet() {
+        DossierJeu d;
+        Session s(d);
+        s.f->EditeurSB->click();
+        QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Editeur);
+        QVERIFY(s.f->SBPanel->isHidden());
+        QVERIFY(!s.e->Creerniv->isEnabled());
+        s.CreeEnsemble("NOUVEAU", "clef", "Mes niveaux");
+        QVERIFY(s.e->Creerniv->isEnabled());
+        QVERIFY(!s.e->Testerniv->isEnabled());
+        QVERIFY(std::filesystem::exists(d.chemin() / "niveaux/NOUVEAU.des"));
+
+        // Level 1, painted with drags: a wall line, then pieces and gems.
+        s.e->Creerniv->trigger();
+        QCOMPARE(s.f->LabelLevel->text(), QString("Niveau n° 1"));
+        s.Peint(3, {{4, 4}, {5, 4}, {6, 4}});
+        QCOMPARE(LitCase(s.f->NivEdit, 5, 4), CaseMur);
+        QVERIFY(!s.e->SaveLevSB->isEnabled());
+        s.Peint(0, {{0, 0}, {1, 0}, {2, 0}}); // one ball only: the tool is off after the first
+        QCOMPARE(LitCase(s.f->NivEdit, 0, 0), CaseBoule);
+        QCOMPARE(LitCase(s.f->NivEdit, 1, 0), CaseVide);
+        QVERIFY(!s.e->OutilRB[0]->isEnabled());
+        s.Peint(1, {{0, 2}});
+        s.Peint(2, {{5, 0}, {9, 0}});
+        QCOMPARE(s.f->NivEdit.NbZelmites, 2);
+        QVERIFY(s.e->SaveLevSB->isEnabled());
+        s.Peint(2, {{5, 0}}); // a gem over a gem changes nothing
+        QCOMPARE(s.f->NivEdit.NbZelmites, 2);
+        s.Peint(4, {{9, 0}});
+        QCOMPARE(s.f->NivEdit.NbZelmites, 1);
+        // The right button never paints.
+        s.Outil(3);
+        QTimer::singleShot(50, [&] { s.e->EditMenuS->close(); });
+        QTest::mouseClick(s.f->ImgFond, Qt::RightButton, {}, Centre(8, 8));
+        QCOMPARE(LitCase(s.f->NivEdit, 8, 8), CaseVide);
+        s.Sauve();
+        QVERIFY(!s.e->SaveLevSB->isEnabled());
+        QCOMPARE(d.lit("niveaux/NOUVEAU.niv").size(), 52u);
+        QCOMPARE(d.lit("niveaux/NOUVEAU.ind"), std::vector<uint8_t>(8, 0));
+
+        // Test it by keys until solved: the moves become its solution.
+        s.Numero(1);
+        s.e->Testerniv->trigger();
+        QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Test);
+        QTest::keyClick(s.f.get(), Qt::Key_Right);
+        QVERIFY(NiveauFini(s.f->NivEdit));
+        QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
+        TSoluce lecteur;
+        lecteur.NomFichier = "NOUVEAU";
+        QVERIFY(LitIndex(d.chemin(), lecteur, 1));
+        QCOMPARE(int(lecteur.Index.NbCodes), 2); // the lead-in and the move
+        OuvreSoluce(d.chemin(), lecteur);
+        QCOMPARE(CoupSuivant(lecteur), 3);
+        s.e->Stopperletest1->trigger();
+        QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Editeur);
+
+        // Reopen the set: a wrong password is refused, the right one opens it.
+        QString texte;
+        QuandDialogue([&](QWidget* w) {
+            auto* liste = w->findChild<QListWidget*>("FileListBox1");
+            QuandDialogue([&](QWidget* m) {
+                QTest::keyClicks(m->findChild<QLineEdit*>("Passw"), "faux");
+                RepondMessage("OK", &texte);
+                Clique(m, "Ok");
+            });
+            QTest::keyClick(liste, Qt::Key_Return);
+        });
+        s.e->ChargeNivSB->click();
+        QCOMPARE(texte, QString("Ce mot de passe n'est pas valide"));
+        s.Ouvre(0, "clef");
+        QCOMPARE(s.e->EnsembleEditeur, std::string("NOUVEAU"));
+        QVERIFY(s.e->ModifNiveau->isEnabled());
+
+        // Modify it: the saved change discards its solution.
+        s.Numero(1);
+        s.e->ModifNiveau->trigger();
+        s.Peint(3, {{10, 10}});
+        s.Sauve();
+        QVERIFY(!LitIndex(d.chemin(), lecteur, 1));
+
+        // Delete the set.
+        QuandDialogue([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Double-cliquez sur le fichier à effacer"));
+            RepondMessage("Oui");
+            QTest::keyClick(w->findChild<QListWidget*>("FileListBox1"), Qt::Key_Return);
+        });
+        s.e->Supprniv->trigger();
+        QVERIFY(!std::filesystem::exists(d.chemin() / "niveaux/NOUVEAU.niv"));
+        QVERIFY(!std::filesystem::exists(d.chemin() / "niveaux/NOUVEAU.des"));
+        QVERIFY(!s.e->Creerniv->isEnabled());
+    }
+
+    void effacerAuMilieuDecaleNiveauxEtSolutions() {
+        DossierJeu d;
+        d.Ensemble("QUATRE",
+                   {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}, {"o....*", "", "x"}});
+        // Solutions for levels 2, 3 and 4 (one move right each), stored as the game does.
+        for (int n = 2; n <= 4; ++n) {
+            TJournal j;
+            j.NomFichier = "QUATRE";
+            for (int k = 0; k < n; ++k) { // longer logs for later levels: distinct blocks
+                AjouteCoup(j, 0, 0);
+                AjouteCoup(j, 0, 0);
+            }
+            AjouteCoup(j, 1, 0);
+            TSoluce l;
+            l.NomFichier = "QUATRE";
+            LitIndex(d.chemin(), l, n);
+            EnregistreSoluce(d.chemin(), j, n, CopieIndex(l));
+        }
+        const auto niv = d.lit("niveaux/QUATRE.niv");
+        Session s(d);
+        s.f->EditeurSB->click();
+        s.Ouvre(0, "MDP");
+        QuandDialogue([](QWidget* w) {
+            QCOMPARE(w->findChild<QLabel*>("Label1")->text(),
+                     QString("Entrez le numéro du niveau à effacer :"));
+            RepondMessage("Oui");
+            QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), "2");
+            Clique(w, "Ok");
+        });
+        s.e->EffaceNiv->trigger();
+        const auto apres = d.lit("niveaux/QUATRE.niv");
+        QCOMPARE(apres.size(), 156u);
+        QVERIFY(std::equal(apres.begin() + 52, apres.end(), niv.begin() + 104));
+        QVERIFY(s.e->EffaceNiv->isEnabled());
+        // Former levels 3 and 4 are 2 and 3, and their solutions still replay to the right.
+        for (int n : {2, 3}) {
+            TSoluce l;
+            l.NomFichier = "QUATRE";
+            QVERIFY(LitIndex(d.chemin(), l, n));
+            OuvreSoluce(d.chemin(), l);
+            int coup = CoupSuivant(l);
+            while (coup == CoupChangement)
+                coup = CoupSuivant(l);
+            QCOMPARE(coup, 3);
+        }
+        TSoluce premier;
+        premier.NomFichier = "QUATRE";
+        QVERIFY(!LitIndex(d.chemin(), premier, 1));
+    }
+
+    void effacerUnNiveauNeFaitJamaisEcraserUnAutre() {
+        DossierJeu d;
+        d.Ensemble("TROIS", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
+        Session s(d);
+        s.f->EditeurSB->click();
+        s.Ouvre(0, "MDP");
+        s.Numero(3);
+        s.e->ModifNiveau->trigger();
+        s.Peint(3, {{8, 8}});
+        // Erase level 1 while level 3 is open: the open level becomes number 2.
+        QuandDialogue([](QWidget* w) {
+            RepondMessage("Oui");
+            QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), "1");
+            Clique(w, "Ok");
+        });
+        const QStringList messages = MessagesPendant([&] { s.e->EffaceNiv->trigger(); });
+        QCOMPARE(messages, QStringList({"Le niveau ouvert porte maintenant le numéro 2."}));
+        QCOMPARE(NumeroNiveau(s.f->NivEdit), 2);
+        s.Peint(3, {{9, 9}});
+        s.Sauve();
+        const auto niv = d.lit("niveaux/TROIS.niv");
+        QCOMPARE(niv.size(), 104u);
+        TNiveau lu;
+        lu.NomFichier = "TROIS";
+        lu.Numero = 1; // the former level 2, untouched
+        LitNiveau(d.chemin(), lu);
+        QCOMPARE(lu.NbZelmites, 1);
+        QCOMPARE(LitCase(lu, 3, 0), CaseZelmite);
+        lu.Numero = 2;
+        LitNiveau(d.chemin(), lu);
+        QCOMPARE(LitCase(lu, 9, 9), CaseMur);
+        QCOMPARE(LitCase(lu, 4, 0), CaseZelmite);
+    }
+
+    void nomDEnsembleHostileRefuse() {
+        DossierJeu d;
+        d.Ensemble("EXISTE", {{"o*x"}});
+        Session s(d);
+        s.f->EditeurSB->click();
+        QStringList raisons;
+        bool okDesactive = true;
+        QuandDialogue([&](QWidget* w) {
+            QTest::keyClicks(w->findChild<QLineEdit*>("Edit2"), "p");
+            QTest::keyClicks(w->findChild<QLineEdit*>("Edit3"), "p");
+            auto* nom = w->findChild<QLineEdit*>("Edit4");
+            auto* ok = w->findChild<QPushButton*>("OkBtn");
+            for (const char* hostile : {"../x", "a/b", "..", "existe", "a\\b"}) {
+                nom->setText(hostile);
+                okDesactive = okDesactive && !ok->isEnabled();
+                raisons << w->findChild<QLabel*>("Raison")->text();
+            }
+            nom->setText("BON");
+            okDesactive = okDesactive && ok->isEnabled();
+            Clique(w, "BitBtn2");
+        });
+        s.e->CreerEnsSB->click();
+        QVERIFY(okDesactive);
+        QCOMPARE(raisons, QStringList({"Nom de fichier invalide", "Nom de fichier invalide",
+                                       "Nom de fichier invalide", "Ce nom existe déjà",
+                                       "Nom de fichier invalide"}));
+    }
+
+    void supprimerLEnsembleDuJeuArreteLaPartieProprement() {
+        DossierJeu d;
+        d.Ensemble("JEU", {{"o..*", "", "x"}});
+        d.Ensemble("AUTRE", {{"o.*", "", "x"}});
+        Session s(d);
+        QuandDialogue([](QWidget* w) {
+            auto* liste = w->findChild<QListWidget*>("FileListBox1");
+            liste->setCurrentRow(1);
+            QTest::keyClick(liste, Qt::Key_Return);
+        });
+        s.f->NouveauSB->click();
+        QCOMPARE(s.f->NivJeu.NomFichier, std::string("JEU"));
+        s.f->EditeurSB->click();
+        QuandDialogue([](QWidget* w) {
+            auto* liste = w->findChild<QListWidget*>("FileListBox1");
+            liste->setCurrentRow(1);
+            RepondMessage("Oui");
+            QTest::keyClick(liste, Qt::Key_Return);
+        });
+        s.e->Supprniv->trigger();
+        const QStringList messages = MessagesPendant([&] { s.e->BitBtn1->click(); });
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Jeu);
+        QVERIFY(s.f->NivJeu.NomFichier.empty());
+        QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
+        QVERIFY(s.f->LabelLevel->text().isEmpty());
+    }
+
+    void retourSurUnNiveauRenumerote() {
+        DossierJeu d;
+        d.Ensemble("JEU", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
+        Session s(d);
+        s.f->NouveauSB->click();
+        QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved: level 2 in play
+        QCOMPARE(NumeroNiveau(s.f->NivJeu), 2);
+        s.f->EditeurSB->click();
+        s.Ouvre(0, "MDP");
+        QuandDialogue([](QWidget* w) {
+            RepondMessage("Oui");
+            QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), "1");
+            Clique(w, "Ok");
+        });
+        s.e->EffaceNiv->trigger();
+        s.e->BitBtn1->click();
+        // The level in play moved down to number 1 and is still the same level.
+        QCOMPARE(NumeroNiveau(s.f->NivJeu), 1);
+        QCOMPARE(s.f->LabelLevel->text(), QString("Niveau n° 1"));
+        QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
+        QCOMPARE(LitCase(s.f->NivJeu, 3, 0), CaseZelmite);
+    }
+
+    void numeroDeNiveau() {
+        DossierJeu d;
+        std::vector<std::vector<std::string>> dix(10, {"o*x"});
+        d.Ensemble("DIX", dix);
+        TEntrerNiv dlg(d.chemin(), "DIX");
+        QCOMPARE(dlg.Edit->maxLength(), 2);
+        for (const char* refuse : {"0", "00", "11", "-1", " 1", "a"}) {
+            dlg.Edit->setText(refuse);
+            QVERIFY2(!dlg.Ok->isEnabled(), refuse);
+        }
+        dlg.Edit->setText("10");
+        QVERIFY(dlg.Ok->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestEditeur)
+#include "test_editeur.moc"

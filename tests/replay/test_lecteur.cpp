@@ -1,0 +1,137 @@
+// The countdown and the solution player through the window: the hidden code, the replay on the
+// copy, pause, rewind and eject.
+#include "Dialogues.h"
+#include "Fenetres.h"
+#include "Fixture.h"
+#include "Principal.h"
+#include "Soluce.h"
+
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest/QTest>
+#include <memory>
+
+using namespace zorvane;
+using namespace zorvane::test;
+
+namespace {
+
+// Solved by: switch, square right (out of the ball's way), switch, ball down across the gem.
+const std::vector<std::string> Niveau = {"o......#", "", "x", "", "", "", "*"};
+
+void StockeSolution(const DossierJeu& d) {
+    TJournal j;
+    j.NomFichier = "SET";
+    for (auto [dx, dy] : {std::pair{0, 0}, {1, 0}, {0, 0}, {0, 1}})
+        AjouteCoup(j, int8_t(dx), int8_t(dy));
+    TSoluce l;
+    l.NomFichier = "SET";
+    LitIndex(d.chemin(), l, 1);
+    EnregistreSoluce(d.chemin(), j, 1, CopieIndex(l));
+}
+
+void TapeCode(TMainForm& f) {
+    // The code is stored newest letter first: it is typed in the reverse order.
+    for (QChar c : QString("YMLPRJKVWXZQ"))
+        QTest::keyClick(&f, Qt::Key(c.unicode()));
+}
+
+} // namespace
+
+class TestLecteur : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        TMainForm::AfficheTitre = false;
+        TMainForm::PauseAnimationMs = 0;
+        TRotDeGorbul::DelaiMs = 0;
+    }
+
+    void sansSolutionPasDeCompte() {
+        DossierJeu d;
+        d.Ensemble("SET", {Niveau});
+        TMainForm f(d.qchemin());
+        f.show();
+        f.NouveauSB->click();
+        QCOMPARE(f.SolutionSB->toolTip(), QString("Pas de solution pour ce niveau"));
+        QVERIFY(!f.Timer->isActive());
+        TapeCode(f);
+        QTest::qWait(1200);
+        QVERIFY(!f.SolutionSB->isEnabled());
+    }
+
+    void codeEtRelecture() {
+        DossierJeu d;
+        d.Ensemble("SET", {Niveau, Niveau});
+        StockeSolution(d);
+        TMainForm f(d.qchemin());
+        f.show();
+        f.NouveauSB->click();
+        QCOMPARE(f.SolutionSB->toolTip(), QString("Solution disponible dans 5 minutes"));
+        QVERIFY(f.Timer->isActive());
+        // The player moves the ball first: the replay must not disturb this game.
+        QTest::keyClick(&f, Qt::Key_Down);
+        QTest::keyClick(&f, Qt::Key_Space);
+        const TNiveau jeu = f.NivJeu;
+        TapeCode(f);
+        QTRY_VERIFY_WITH_TIMEOUT(f.SolutionSB->isEnabled(), 2500);
+        QCOMPARE(f.SolutionSB->toolTip(), QString("Solution disponible"));
+        QVERIFY(f.Frappe.empty());
+
+        f.TrackBar->setValue(9);
+        f.SolutionSB->click();
+        QVERIFY(!f.SolucePanel->isHidden());
+        QVERIFY(f.SBPanel->isHidden());
+        QCOMPARE(f.Timer->interval(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(NiveauFini(f.NivSoluce), 3000);
+        QCOMPARE(f.NivSoluce.PosBoule, (TPosition{0, 11}));
+        QCOMPARE(f.NivJeu, jeu);
+
+        // Rewind: the start again; a second rewind before any move does nothing.
+        f.PauseSB->click();
+        f.RewindSB->click();
+        QCOMPARE(f.RewindTag, 1);
+        QCOMPARE(f.NivSoluce.PosBoule, (TPosition{0, 0}));
+        QVERIFY(!f.Timer->isActive()); // paused stays paused
+        f.NivSoluce.PosBoule = {9, 9}; // a second rewind would redraw from the file
+        f.RewindSB->click();
+        QCOMPARE(f.NivSoluce.PosBoule, (TPosition{9, 9}));
+
+        f.EjectSB->click();
+        QVERIFY(f.SolucePanel->isHidden());
+        QVERIFY(!f.SBPanel->isHidden());
+        QCOMPARE(f.NivJeu, jeu);
+        QVERIFY(!f.ActifJeu); // the square was active, and still is
+        QCOMPARE(f.Timer->interval(), 1000);
+        QTest::keyClick(&f, Qt::Key_Right); // play goes on by keys
+        QCOMPARE(f.NivJeu.PosCarre, (TPosition{15, 2}));
+    }
+
+    void solutionEndommageeNeBloquePas() {
+        DossierJeu d;
+        d.Ensemble("SET", {Niveau});
+        // A stored "solution" of moves that cannot all be made: up first, then left.
+        TJournal j;
+        j.NomFichier = "SET";
+        AjouteCoup(j, 0, -1);
+        AjouteCoup(j, -1, 0);
+        TSoluce l;
+        l.NomFichier = "SET";
+        LitIndex(d.chemin(), l, 1);
+        EnregistreSoluce(d.chemin(), j, 1, CopieIndex(l));
+        TMainForm f(d.qchemin());
+        f.show();
+        f.NouveauSB->click();
+        TapeCode(f);
+        QTRY_VERIFY_WITH_TIMEOUT(f.SolutionSB->isEnabled(), 2500);
+        f.TrackBar->setValue(9);
+        f.SolutionSB->click();
+        QTRY_COMPARE_WITH_TIMEOUT(f.TimerHandler, TMainForm::GestionTimer::Aucun, 2000);
+        QCOMPARE(f.NivSoluce.PosBoule, (TPosition{0, 0}));
+        f.EjectSB->click();
+    }
+};
+
+QTEST_MAIN(TestLecteur)
+#include "test_lecteur.moc"

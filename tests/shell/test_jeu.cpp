@@ -1,0 +1,254 @@
+// The main window driven for real: start-up, a game played by keys to the end of its set, the
+// set chooser, and what damaged files do.
+#include "Dialogues.h"
+#include "Fenetres.h"
+#include "Fixture.h"
+#include "ImageWidget.h"
+#include "Principal.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QtTest/QTest>
+#include <memory>
+
+using namespace zorvane;
+using namespace zorvane::test;
+
+namespace {
+
+// Two small levels, each solved by the ball moving right.
+const std::vector<std::string> Niveau1 = {"o.*.#", "", "x"};
+const std::vector<std::string> Niveau2 = {"o...*", "", "x"};
+
+QColor Pixel(TMainForm& f, int x, int y) {
+    return f.ImgFond->image().toImage().pixelColor(x * 41 + 20, y * 41 + 20);
+}
+
+std::unique_ptr<TMainForm> Ouvre(const DossierJeu& d) {
+    auto f = std::make_unique<TMainForm>(d.qchemin());
+    f->show();
+    return f;
+}
+
+} // namespace
+
+class TestJeu : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        TMainForm::AfficheTitre = false;
+        TMainForm::PauseAnimationMs = 1;
+        TRotDeGorbul::DelaiMs = 0;
+    }
+
+    void demarrageMenusEtBoutons() {
+        DossierJeu d;
+        auto f = Ouvre(d);
+        QCOMPARE(f->windowTitle(), QString("Zorvane"));
+        QCOMPARE(f->centralWidget()->size(), QSize(792, 554));
+        QVERIFY(f->NouveauM->isEnabled());
+        QVERIFY(!f->RecommencerM->isEnabled());
+        QVERIFY(!f->RecommencerSB->isEnabled());
+        QVERIFY(!f->EnregistrerSB->isEnabled());
+        QVERIFY(!f->ChargerM->isEnabled()); // no Joueur.ini
+        QVERIFY(!f->SolutionSB->isEnabled());
+        QVERIFY(f->MusOff->isChecked());
+        QVERIFY(!f->SonM->isChecked()); // the fixture's options turn the effects off
+        QCOMPARE(f->Graphisme1->text(), QString("&Graphisme (actuellement: tst)"));
+        QCOMPARE(f->NouveauSB->toolTip(), QString("Nouveau jeu"));
+        QCOMPARE(f->AboutSB->toolTip(), QString("A propos d' Zorvane"));
+        QCOMPARE(f->NouveauM->shortcut(), QKeySequence(Qt::Key_F9));
+        QCOMPARE(f->EffacerM->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+        QStringList menus;
+        for (QAction* a : f->menuBar()->actions())
+            menus << a->text();
+        QCOMPARE(menus, QStringList({"&Jeu", "&Options", "&Editeur de Niveaux", "&Aide"}));
+        QCOMPARE(f->Touches, (TTouches{38, 40, 37, 39, 32}));
+        QCOMPARE(Pixel(*f, 3, 3), CouleurFond);
+    }
+
+    void partieJusquALaFinDeLEnsemble() {
+        DossierJeu d;
+        d.Ensemble("DEUX", {Niveau1, Niveau2});
+        auto f = Ouvre(d);
+        f->NouveauSB->click(); // one set: no chooser, no description
+        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 1"));
+        QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
+        QCOMPARE(Pixel(*f, 2, 0), CouleurZelmite);
+        QCOMPARE(Pixel(*f, 0, 2), CouleurCarre);
+        QCOMPARE(Pixel(*f, 4, 0), CouleurMur);
+        QVERIFY(!f->RecommencerSB->isEnabled());
+
+        QTest::keyClick(f.get(), Qt::Key_Up); // the top row: no move
+        QVERIFY(!f->RecommencerSB->isEnabled());
+        QTest::keyClick(f.get(), Qt::Key_Right); // collects the gem: level 2
+        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 2"));
+        QVERIFY(f->EnregistrerSB->isEnabled());
+        QVERIFY(!f->RecommencerSB->isEnabled());
+        QCOMPARE(NumeroNiveau(f->NivJeu), 2);
+
+        // Level 2: the square first slides away, then the ball crosses the gem to the edge.
+        QTest::keyClick(f.get(), Qt::Key_Space);
+        QVERIFY(!f->ActifJeu);
+        QTest::keyClick(f.get(), Qt::Key_Right); // the square slides to the right edge
+        QVERIFY(f->RecommencerSB->isEnabled());
+        QCOMPARE(Pixel(*f, 15, 2), CouleurCarre);
+        QCOMPARE(Pixel(*f, 0, 2), CouleurFond);
+        QTest::keyClick(f.get(), Qt::Key_Space);
+        bool video = false;
+        QuandDialogue([&](QWidget* w) {
+            video = w->windowTitle() == "Bravo, vous avez gagné !!!";
+            Clique(w, "Cliquez sur ce bouton pour revenir au jeu");
+        });
+        QTest::keyClick(f.get(), Qt::Key_Right);
+        QVERIFY(video);
+        QVERIFY(f->LabelLevel->text().isEmpty());
+        QVERIFY(f->EnregistrerSB->isEnabled());
+        QCOMPARE(f->GestionClavier, TMainForm::Clavier::Aucun);
+        QCOMPARE(Pixel(*f, 0, 0), CouleurFond);
+    }
+
+    void recommencerRemetLesZelmites() {
+        DossierJeu d;
+        d.Ensemble("UN", {{"o.*.*#", "", "x", "", "*"}});
+        auto f = Ouvre(d);
+        f->NouveauSB->click();
+        QTest::keyClick(f.get(), Qt::Key_Right);
+        QCOMPARE(Pixel(*f, 2, 0), CouleurFond);
+        QVERIFY(f->RecommencerM->isEnabled());
+        f->RecommencerM->trigger();
+        QCOMPARE(Pixel(*f, 2, 0), CouleurZelmite);
+        QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
+        QVERIFY(!f->RecommencerSB->isEnabled());
+        QVERIFY(f->ActifJeu);
+    }
+
+    void toucheDuMenuDesactiveeNAtteintPasLePlateau() {
+        DossierJeu d;
+        d.options.Droite = 'C'; // a letter that is also Ctrl+C's
+        EcritOptions(d.chemin(), d.options);
+        d.Ensemble("UN", {{"o...#", "", "x", "*"}});
+        auto f = Ouvre(d);
+        f->NouveauSB->click();
+        QTest::keyClick(f.get(), Qt::Key_C, Qt::ControlModifier); // load: disabled
+        QCOMPARE(f->NivJeu.PosBoule, (TPosition{0, 0}));
+        QTest::keyClick(f.get(), Qt::Key_C);
+        QCOMPARE(f->NivJeu.PosBoule, (TPosition{3, 0}));
+    }
+
+    void touchesTapeesPendantUnGlissementSontTraiteesApres() {
+        DossierJeu d;
+        d.Ensemble("UN", {{"o..............#", "", "x", "*"}});
+        auto f = Ouvre(d);
+        f->NouveauSB->click();
+        TMainForm::PauseAnimationMs = 20;
+        // Queued together: the second and third keys wait for the first slide to end.
+        for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left})
+            QCoreApplication::postEvent(f.get(),
+                                        new QKeyEvent(QEvent::KeyPress, k, Qt::NoModifier));
+        QCoreApplication::processEvents();
+        TMainForm::PauseAnimationMs = 1;
+        // Right to column 14, down to the bottom row, left to column 0. In another order the
+        // ball would end elsewhere (right, left, down: stopped by the square at row 1).
+        QCOMPARE(f->NivJeu.PosBoule, (TPosition{0, 11}));
+        QCOMPARE(Pixel(*f, 0, 11), CouleurBoule);
+        QCOMPARE(Pixel(*f, 14, 0), CouleurFond);
+    }
+
+    void choixDEnsemble() {
+        DossierJeu d;
+        auto f = Ouvre(d);
+        QString texte;
+        RepondMessage("OK", &texte);
+        f->NouveauM->trigger();
+        QCOMPARE(texte, QString("Aucun ensemble de niveaux n'est disponible !!!"));
+        QVERIFY(f->NivJeu.NomFichier.empty());
+
+        d.Ensemble("AAA", {Niveau1});
+        d.Ensemble("BBB", {Niveau2}, "Deuxi\xe8me ensemble"); // Windows-1252 on disk
+        QStringList listes;
+        QuandDialogue([&](QWidget* w) {
+            auto* liste = w->findChild<QListWidget*>("FileListBox1");
+            for (int i = 0; i < liste->count(); ++i)
+                listes << liste->item(i)->text();
+            Clique(w, "Annuler");
+        });
+        f->NouveauM->trigger();
+        QCOMPARE(listes, QStringList({"AAA.niv", "BBB.niv"}));
+        QVERIFY(f->NivJeu.NomFichier.empty());
+
+        QString description;
+        QuandDialogue([&](QWidget* w) {
+            auto* liste = w->findChild<QListWidget*>("FileListBox1");
+            liste->setCurrentRow(1);
+            RepondMessage("OK", &description); // the set's description follows the level
+            QTest::keyClick(liste, Qt::Key_Return);
+        });
+        f->NouveauM->trigger();
+        QCOMPARE(f->NivJeu.NomFichier, std::string("BBB"));
+        QCOMPARE(description, QString("Deuxième ensemble"));
+        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 1"));
+    }
+
+    void optionsRecritesSansChangement() {
+        DossierJeu d;
+        const auto avant = d.lit("options.dat");
+        {
+            auto f = Ouvre(d);
+            f->close();
+        }
+        QCOMPARE(d.lit("options.dat"), avant);
+    }
+
+    void optionsAbsentes() {
+        DossierJeu d;
+        std::filesystem::remove(d.chemin() / "options.dat");
+        QString texte;
+        RepondMessage("OK", &texte);
+        auto f = Ouvre(d);
+        QCOMPARE(texte, QString("Erreur d'E/S 2 : fichier introuvable (options.dat)"));
+        QCOMPARE(f->Touches, TTouches{});
+        d.Ensemble("UN", {Niveau1});
+        f->NouveauSB->click(); // still usable, drawn without bitmaps
+        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 1"));
+    }
+
+    void imageManquante() {
+        DossierJeu d;
+        std::filesystem::remove(d.chemin() / "Graphics/tstc.bmp");
+        QString texte;
+        RepondMessage("OK", &texte);
+        auto f = Ouvre(d);
+        QCOMPARE(texte, QString("Erreur d'E/S 2 : fichier introuvable (Graphics/tstc.bmp)"));
+        QVERIFY(f->isVisible());
+    }
+
+    void ensembleEndommage() {
+        DossierJeu d;
+        d.Ensemble("BAD", {Niveau1});
+        std::vector<uint8_t> niv = d.lit("niveaux/BAD.niv");
+        niv[48] = 40; // the ball outside the board
+        d.ecrit("niveaux/BAD.niv", niv);
+        auto f = Ouvre(d);
+        QString texte;
+        RepondMessage("OK", &texte);
+        f->NouveauSB->click();
+        QVERIFY(texte.contains("niveaux/BAD.niv"));
+        QVERIFY(f->NivJeu.NomFichier.empty());
+        QCOMPARE(f->GestionClavier, TMainForm::Clavier::Aucun);
+        QTest::keyClick(f.get(), Qt::Key_Right); // nothing to move, nothing breaks
+    }
+
+    void ecranTropPetit() {
+        QCOMPARE(JugeEcran(640, 480), VerdictEcran::Refuse);
+        QCOMPARE(JugeEcran(800, 599), VerdictEcran::Refuse);
+        QCOMPARE(JugeEcran(800, 600), VerdictEcran::Maximise);
+        QCOMPARE(JugeEcran(1024, 768), VerdictEcran::Normal);
+    }
+};
+
+QTEST_MAIN(TestJeu)
+#include "test_jeu.moc"

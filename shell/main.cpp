@@ -1,11 +1,13 @@
 #include "Principal.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName("Zorvane");
     application.setApplicationDisplayName("Zorvane");
+    application.setWindowIcon(QIcon(":/images/icone.png"));
     zorvane::TMainForm fenetre(QCoreApplication::applicationDirPath());
     fenetre.show();
     return application.exec();

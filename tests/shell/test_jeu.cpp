@@ -242,6 +242,56 @@ class TestJeu : public QObject {
         QTest::keyClick(f.get(), Qt::Key_Right); // nothing to move, nothing breaks
     }
 
+    void graphismeChangeAChaqueNiveau() {
+        DossierJeu d;
+        std::filesystem::remove_all(d.chemin() / "Graphics");
+        const QColor p(200, 10, 10), q(10, 200, 10), r(10, 10, 200);
+        d.Graphisme("p", p);
+        d.Graphisme("q", q);
+        d.Graphisme("r", r);
+        d.options.NomGraphisme.clear(); // the set changes at every level
+        EcritOptions(d.chemin(), d.options);
+        d.Ensemble("CINQ", std::vector<std::vector<std::string>>(5, Niveau1));
+        auto f = Ouvre(d);
+        QVERIFY(f->GraphismeAuto);
+        QCOMPARE(f->Graphisme1->text(), QString("&Graphisme (actuellement: p)"));
+        f->NouveauSB->click();
+        QList<QColor> fonds{Pixel(*f, 8, 8)};
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(f.get(), Qt::Key_Right);
+            fonds << Pixel(*f, 8, 8);
+        }
+        QCOMPARE(fonds, (QList<QColor>{p, q, r, p, q}));
+        // The tiles are see-through where they hold their bottom-left colour.
+        const QImage plateau = f->ImgFond->image().toImage();
+        QCOMPARE(plateau.pixelColor(1, 1), q);
+        QCOMPARE(plateau.pixelColor(20, 20), CouleurBoule);
+        RepondMessage("Non"); // the unsaved game
+        f->close();
+        QCOMPARE(d.lit("options.dat")[10], uint8_t(0)); // written back as the per-level change
+    }
+
+    void choixDuGraphismeEnCoursDeNiveau() {
+        DossierJeu d;
+        d.Graphisme("autre", QColor(50, 60, 70));
+        d.Ensemble("UN", {{"o.*.*#", "", "x", "", "*"}});
+        auto f = Ouvre(d);
+        f->NouveauSB->click();
+        QTest::keyClick(f.get(), Qt::Key_Right);
+        QuandDialogue([](QWidget* w) {
+            auto* liste = w->findChild<QListWidget*>("FileListBox1");
+            liste->setCurrentRow(0); // "autree.bmp" sorts first
+            QTest::keyClick(liste, Qt::Key_Return);
+        });
+        f->Graphisme1->trigger();
+        QCOMPARE(f->Graphisme1->text(), QString("&Graphisme (actuellement: autre)"));
+        // The level is redrawn as it stands: the ball where it stopped, the gems it took gone.
+        QCOMPARE(Pixel(*f, 5, 5), QColor(50, 60, 70));
+        QCOMPARE(Pixel(*f, 4, 0), CouleurBoule);
+        QCOMPARE(Pixel(*f, 2, 0), QColor(50, 60, 70));
+        QCOMPARE(Pixel(*f, 0, 4), CouleurZelmite);
+    }
+
     void ecranTropPetit() {
         QCOMPARE(JugeEcran(640, 480), VerdictEcran::Refuse);
         QCOMPARE(JugeEcran(800, 599), VerdictEcran::Refuse);

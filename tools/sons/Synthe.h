@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
-#include <random>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -39,16 +38,21 @@ double Montee(double t, double duree);
 double Descente(double t, double debut, double duree);
 double Decroit(double t, double constante);
 
-// White noise from a fixed seed: the same sounds at every build.
+// White noise from a fixed seed (xorshift64*): the same sounds at every build, on any toolchain.
 class Bruit {
   public:
-    explicit Bruit(uint32_t graine) : g_(graine) {}
-    double operator()() { return d_(g_); } // uniform in [-1, 1)
-    double uniforme(double a, double b) { return a + (b - a) * (0.5 + 0.5 * (*this)()); }
+    explicit Bruit(uint32_t graine) : etat_(0x9e3779b97f4a7c15ull ^ graine) {}
+    double operator()() { return uniforme(-1.0, 1.0); }
+    double uniforme(double a, double b) { return a + (b - a) * double(suivant() >> 11) * 0x1p-53; }
 
   private:
-    std::mt19937 g_;
-    std::uniform_real_distribution<double> d_{-1.0, 1.0};
+    uint64_t suivant() {
+        etat_ ^= etat_ >> 12;
+        etat_ ^= etat_ << 25;
+        etat_ ^= etat_ >> 27;
+        return etat_ * 0x2545f4914f6cdd1dull;
+    }
+    uint64_t etat_;
 };
 
 // A second-order filter (the usual audio cookbook forms); its tuning may change per sample.

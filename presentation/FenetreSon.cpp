@@ -1,4 +1,7 @@
-// The main window's sound effects and music menu.
+// The main window's sound effects and music menu, on the audio device and the music player.
+#include "Audio.h"
+#include "Messages.h"
+#include "Musique.h"
 #include "Principal.h"
 
 #include <QAction>
@@ -10,25 +13,32 @@ bool TMainForm::EffetsSonores() const {
 }
 
 void TMainForm::JoueSon(const char* fichier, uint8_t rang) {
-    (void)fichier;
-    (void)rang;
+    Audio->JoueSon(RangSon, Jeu() / fichier, rang);
 }
 
+// The congratulation and the farewell sound to their end, whatever the effects switch says.
 void TMainForm::JoueSonBloquant(const char* fichier) {
-    (void)fichier;
+    uint8_t etat = 0;
+    Audio->JoueSon(etat, Jeu() / fichier, 0);
 }
 
 uint8_t TMainForm::OctetMusique() const {
-    if (MusRandom->isChecked())
-        return 21;
-    for (int i = 1; i <= 20; ++i)
-        if (Mus[i]->isChecked())
-            return uint8_t(i);
-    return 0;
+    return Musique->octetOptions();
 }
 
-void TMainForm::ArreteMusique() {}
+void TMainForm::ArreteMusique() {
+    Musique->ferme();
+}
 
-void TMainForm::ConnecteMusique() {}
+void TMainForm::ConnecteMusique() {
+    Audio = std::make_unique<TAudio>();
+    Musique = new TMusique(*Audio, Jeu(), this);
+    connect(Musique, &TMusique::erreur, this,
+            [this](const QString& texte) { Erreur(this, texte); });
+    for (int i = 1; i <= 20; ++i)
+        connect(Mus[i], &QAction::triggered, this, [this, i] { Musique->choisit(i); });
+    connect(MusRandom, &QAction::triggered, this, [this] { Musique->aleatoire(); });
+    connect(MusOff, &QAction::triggered, this, [this] { Musique->off(); });
+}
 
 } // namespace zorvane

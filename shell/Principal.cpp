@@ -1,10 +1,12 @@
 #include "Principal.h"
 
+#include "Audio.h"
 #include "Editeur.h"
 #include "Erreur.h"
 #include "Fenetres.h"
 #include "ImageWidget.h"
 #include "Messages.h"
+#include "Musique.h"
 #include "Options.h"
 #include "Texte.h"
 
@@ -52,7 +54,11 @@ TMainForm::TMainForm(const QString& dossierJeu, QWidget* parent)
     Demarrage();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The music player goes before the audio device it plays on.
+    delete Musique;
+    Musique = nullptr;
+}
 
 std::filesystem::path TMainForm::Jeu() const {
     return std::filesystem::path(DossierJeu_.toStdString());

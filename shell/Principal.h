@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -26,6 +27,7 @@ class QToolButton;
 namespace zorvane {
 
 class ImageWidget;
+class TAudio;
 class TEditeur;
 class TMusique;
 
@@ -111,6 +113,7 @@ class TMainForm : public QMainWindow {
     QAction* EditeurM;
     QAction* Aide2M;
     QAction* AproposM;
+    std::unique_ptr<TAudio> Audio;
     TMusique* Musique = nullptr;
     TEditeur* Editeur = nullptr;
 

@@ -21,7 +21,7 @@ class TAudio {
     static constexpr int TramesTampon = 1024;
     // The music plays under the effects: the synthesiser's gain goes up to 1.2 at full volume,
     // which would saturate the mix.
-    static constexpr int VolumeMusique = 48;
+    static constexpr int VolumeMusique = 40;
 
     // Opens the audio device. When there is none, says so in one line on standard error and
     // stays silent. One TAudio exists at a time.

@@ -33,7 +33,8 @@ int Grave(int classe) {
 std::vector<Note> Accords(const Morceau& m, const Grille& g, const Passage& p,
                           std::vector<int>& voicing, De& de) {
     std::vector<Note> n;
-    const int bas = m.jeu == Jeu::Ostinato ? 57 : 53;
+    // The chords stay under the tune.
+    const int bas = m.jeu == Jeu::Ostinato ? 57 : std::min(53, m.centreMelodie - 17);
     for (std::size_t ia = 0; ia < p.accords.size(); ++ia) {
         const AccordPlace& a = p.accords[ia];
         voicing = Voicing(a.accord, p.tonique, bas, voicing);

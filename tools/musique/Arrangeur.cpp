@@ -99,11 +99,11 @@ Partition Arrange(const Morceau& m, Resume& resume) {
                        {0, 91, uint8_t(m.reverberation)},
                        {0, 93, 15}};
     };
-    regle(melodie, m.programmeMelodie, 108, 64);
-    regle(harmonie, m.programmeHarmonie, 104, 46);
-    regle(basse, m.programmeBasse, 100, 64);
-    regle(nappe, m.programmeNappe, 66, 84);
-    regle(batterie, 0, 90, 64);
+    regle(melodie, m.programmeMelodie, m.volumeMelodie, 64);
+    regle(harmonie, m.programmeHarmonie, m.volumeHarmonie, 46);
+    regle(basse, m.programmeBasse, m.volumeBasse, 64);
+    regle(nappe, m.programmeNappe, m.volumeNappe, 84);
+    regle(batterie, 0, m.volumeBatterie, 64);
 
     std::vector<Jeton> jetons;
     for (const std::string& t : m.forme)

@@ -44,6 +44,7 @@ enum Programme : int {
     SaxTenor = 66,
     Hautbois = 68,
     Clarinette = 71,
+    Piccolo = 72,
     Flute = 73,
     FluteABec = 74,
     Shakuhachi = 77,
@@ -107,6 +108,7 @@ std::vector<Morceau> Cree() {
         m.programmeBasse = BasseAcoustique, m.programmeNappe = CordesLentes;
         m.centreMelodie = 74, m.jeu = Jeu::Arpege, m.basse = Basse::Rondes;
         m.batterie = Batterie::Ballade, m.legato = 0.98, m.reverberation = 80;
+        m.volumeHarmonie = 80, m.volumeBasse = 127;
         m.sections = {{"I", S({"i", "V7"}, false)},
                       {"A", S({"i", "iv", "bVII", "bIII", "bVI", "iv", "V7", "i"})},
                       {"B", S({"bVI", "bVII", "bIII", "bVI", "iv", "i", "iio", "V7"})},
@@ -178,6 +180,7 @@ std::vector<Morceau> Cree() {
         m.programmeBasse = BasseAcoustique, m.programmeNappe = Cuivres;
         m.centreMelodie = 67, m.jeu = Jeu::Charleston, m.basse = Basse::Marche;
         m.batterie = Batterie::Swing, m.swing = true, m.legato = 0.85;
+        m.volumeBatterie = 115;
         m.sections = {{"I", S({"ii7", "V7", "ii7", "V7"}, false)},
                       {"A", S({"Imaj7", "vi7", "ii7", "V7", "iii7", "V7/ii", "ii7-V7", "I6"})},
                       {"B", S({"V7/vi", "V7/vi", "V7/ii", "V7/ii", "V7/V", "V7/V", "V7", "V7"})},
@@ -205,6 +208,7 @@ std::vector<Morceau> Cree() {
         m.programmeBasse = BasseMediator, m.programmeNappe = Cuivres;
         m.centreMelodie = 67, m.jeu = Jeu::Ostinato, m.basse = Basse::Croches;
         m.batterie = Batterie::Chevauchee, m.legato = 0.9;
+        m.volumeHarmonie = 80, m.volumeBasse = 127;
         m.sections = {{"I", S({"i", "i", "bVI", "V"}, false)},
                       {"A", S({"i", "bVI", "bIII", "bVII", "i", "bVI", "iv-V", "i"})},
                       {"B", S({"bVI", "bVII", "i", "i", "bVI", "bVII", "V", "V"})},
@@ -232,6 +236,7 @@ std::vector<Morceau> Cree() {
         m.programmeBasse = Tuba, m.programmeNappe = Cuivres;
         m.centreMelodie = 74, m.jeu = Jeu::ContreTemps, m.basse = Basse::FlonFlon;
         m.batterie = Batterie::Polka, m.legato = 0.6;
+        m.volumeBasse = 127;
         m.sections = {{"I", S({"I", "V7", "I", "V7"}, false)},
                       {"A", S({"I", "IV", "V7", "I", "I", "IV", "V7", "I"})},
                       {"B", S({"V7/V", "V", "V7", "I", "V7/V", "V", "V7", "V7"})},
@@ -255,10 +260,11 @@ std::vector<Morceau> Cree() {
     }
     {
         Morceau m = Nouveau("Galop final", 1414, 168, Metre::QuatreTemps, 9, Mode::Majeur);
-        m.programmeMelodie = Xylophone, m.programmeHarmonie = Pizzicato;
+        m.programmeMelodie = Piccolo, m.programmeHarmonie = Pizzicato;
         m.programmeBasse = Tuba, m.programmeNappe = Cuivres;
         m.centreMelodie = 76, m.jeu = Jeu::ContreTemps, m.basse = Basse::FlonFlon;
         m.batterie = Batterie::Galop, m.legato = 0.6;
+        m.volumeMelodie = 110, m.volumeHarmonie = 70, m.volumeBatterie = 75;
         m.sections = {{"I", S({"I", "I", "V7", "V7"}, false)},
                       {"A", S({"I", "IV", "I", "V", "I", "IV", "V7", "I"})},
                       {"B", S({"vi", "ii", "V7", "I", "vi", "ii", "V7/V", "V7"})},
@@ -273,6 +279,7 @@ std::vector<Morceau> Cree() {
         m.programmeBasse = Contrebasse, m.programmeNappe = CordesLentes;
         m.centreMelodie = 72, m.jeu = Jeu::Blanches, m.basse = Basse::Blanches;
         m.batterie = Batterie::Choral, m.legato = 0.98, m.reverberation = 100;
+        m.volumeMelodie = 127, m.volumeHarmonie = 75, m.volumeBasse = 80;
         m.sections = {{"I", S({"I", "V"}, false)},
                       {"A", S({"I", "V", "vi", "iii", "IV", "I", "ii-V", "I"})},
                       {"B", S({"IV", "I", "vi", "V", "IV", "I", "V7/V", "V"})},
@@ -286,6 +293,8 @@ std::vector<Morceau> Cree() {
         m.programmeBasse = BasseDoigts, m.programmeNappe = Voix;
         m.centreMelodie = 74, m.jeu = Jeu::Gratte, m.basse = Basse::Pop;
         m.batterie = Batterie::Calypso, m.legato = 0.75;
+        m.volumeMelodie = 127, m.volumeHarmonie = 60, m.volumeBasse = 85;
+        m.volumeBatterie = 70;
         m.sections = {{"I", S({"I", "IV", "V7", "I"}, false)},
                       {"V", S({"I", "V7", "I", "IV", "I", "V7", "IV-V7", "I"})},
                       {"R", S({"IV", "I", "V7", "I", "IV", "I", "ii-V7", "I"})},
@@ -314,6 +323,8 @@ std::vector<Morceau> Cree() {
         m.programmeBasse = BasseSlap, m.programmeNappe = CordesSynthe;
         m.centreMelodie = 69, m.jeu = Jeu::Funk, m.basse = Basse::Funk;
         m.batterie = Batterie::Funk, m.legato = 0.7;
+        m.volumeMelodie = 127, m.volumeHarmonie = 90, m.volumeBasse = 90;
+        m.volumeBatterie = 70;
         m.sections = {{"I", S({"i7", "IV7", "i7", "IV7"}, false)},
                       {"A", S({"i7", "i7", "IV7", "IV7", "i7", "i7", "bVII-IV7", "i7"})},
                       {"B", S({"bIIImaj7", "IV7", "v7", "i7", "bVIImaj7", "IV7", "v7", "IV7"})},
@@ -328,6 +339,7 @@ std::vector<Morceau> Cree() {
         m.programmeBasse = Violoncelle, m.programmeNappe = CordesLentes;
         m.centreMelodie = 76, m.jeu = Jeu::Arpege, m.basse = Basse::SixHuit;
         m.batterie = Batterie::Berceuse, m.legato = 0.95, m.reverberation = 80;
+        m.volumeMelodie = 127, m.volumeHarmonie = 60, m.volumeBasse = 75;
         m.sections = {{"I", S({"I", "V"}, false)},
                       {"A", S({"I", "IV", "I", "V", "I", "IV", "V7", "I"})},
                       {"B", S({"vi", "IV", "I", "V", "vi", "ii", "V7", "V7"})},

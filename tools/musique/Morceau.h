@@ -90,6 +90,9 @@ struct Morceau {
     Basse basse = Basse::Blanches;
     Batterie batterie = Batterie::Pop;
     int reverberation = 50; // control 91
+    // Channel volumes (control 7), balanced from the levels of rendered parts: the tune on top.
+    int volumeMelodie = 108, volumeHarmonie = 104, volumeBasse = 100, volumeNappe = 66;
+    int volumeBatterie = 90;
 
     std::map<std::string, Section> sections;
     // Section names in playing order; "R+2" plays section R two semitones higher, "A!" plays

@@ -208,7 +208,7 @@ std::vector<Morceau> Cree() {
         m.programmeBasse = BasseMediator, m.programmeNappe = Cuivres;
         m.centreMelodie = 67, m.jeu = Jeu::Ostinato, m.basse = Basse::Croches;
         m.batterie = Batterie::Chevauchee, m.legato = 0.9;
-        m.volumeHarmonie = 80, m.volumeBasse = 127;
+        m.volumeHarmonie = 70, m.volumeBasse = 127;
         m.sections = {{"I", S({"i", "i", "bVI", "V"}, false)},
                       {"A", S({"i", "bVI", "bIII", "bVII", "i", "bVI", "iv-V", "i"})},
                       {"B", S({"bVI", "bVII", "i", "i", "bVI", "bVII", "V", "V"})},

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int CanalEffets = 0;
 constexpr int FrequenceSortie = 44100;
-constexpr int TramesTampon = 1024;
 constexpr std::size_t TailleMaxEffet = 16 << 20;
 constexpr const char* PoliceSonore = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
@@ -76,6 +75,7 @@ TAudio::TAudio() {
     latence_ = std::chrono::microseconds(int64_t(TramesTampon) * 1000000 / frequence_);
     Mix_Init(MIX_INIT_MID);
     Mix_SetSoundFonts(PoliceSonore);
+    Mix_VolumeMusic(VolumeMusique);
     Mix_AllocateChannels(1);
     Mix_ChannelFinished(EffetFini);
 }

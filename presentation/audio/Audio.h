@@ -17,6 +17,12 @@ class TMusique;
 
 class TAudio {
   public:
+    // Frames of one buffer of the device: about 23 ms at 44100 Hz, the effects' latency.
+    static constexpr int TramesTampon = 1024;
+    // The music plays under the effects: the synthesiser's gain goes up to 1.2 at full volume,
+    // which would saturate the mix.
+    static constexpr int VolumeMusique = 40;
+
     // Opens the audio device. When there is none, says so in one line on standard error and
     // stays silent. One TAudio exists at a time.
     TAudio();

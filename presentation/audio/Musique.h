@@ -49,8 +49,9 @@ class TMusique : public QObject {
     static fs::path Fichier(int numero);
 
   signals:
-    // A piece could not be opened or played; the message names its file. The piece that was
-    // current stays current (and keeps playing).
+    // A piece could not be opened or played; the French message names its file. When the file
+    // cannot be opened, the piece that was current stays current and goes on playing; a piece
+    // that opens but cannot play leaves the music silent. A slot may show a modal message box.
     void erreur(const QString& message);
     // A piece has started from its beginning.
     void morceauDemarre(int numero);

@@ -254,9 +254,9 @@ Signal AuRevoir() {
 
 const std::vector<Effet>& Effets() {
     static const std::vector<Effet> effets = {
-        {"PILO.WAV", Demarrage, 0.75}, {"move01.wav", Boule, 0.55},   {"move02.wav", Carre, 0.55},
-        {"zelmite.wav", Zelmite, 0.6}, {"slotclck.wav", Declic, 0.5}, {"applau.wav", Ovation, 0.8},
-        {"GORBUL.WAV", AuRevoir, 0.8},
+        {"PILO.WAV", Demarrage, 0.7},  {"move01.wav", Boule, 0.55},   {"move02.wav", Carre, 0.55},
+        {"zelmite.wav", Zelmite, 0.6}, {"slotclck.wav", Declic, 0.5}, {"applau.wav", Ovation, 0.7},
+        {"GORBUL.WAV", AuRevoir, 0.7},
     };
     return effets;
 }

@@ -69,7 +69,9 @@ void DecodeNiveau(const TNiveauFichier& r, TNiveau& n, const std::string& nomFic
         for (uint8_t x = 0; x < NbColonnes; ++x) {
             const char c = CodeVersCase(texte[2 * x], texte[2 * x + 1]);
             EcritCase(lu, x, y, c);
-            if (c == CaseZelmite)
+            // A gem under the ball (a damaged record) is not on the board: counting it would
+            // leave a gem that can never be collected.
+            if (c == CaseZelmite && (x != r[48] || y != r[49]))
                 AjouteZelmites(lu, 1);
         }
     }

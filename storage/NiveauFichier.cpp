@@ -104,8 +104,13 @@ void EcritNiveau(const fs::path& jeu, const TNiveau& n) {
 }
 
 void EffaceNiveau(const fs::path& jeu, const TNiveau& n) {
-    Fichier f(jeu, CheminNiv(n), Fichier::Mode::LectureEcriture);
-    FermeEcart(f, OffsetNiveau(f, n, false), TailleNiveauFichier, TamponDeplacement);
+    uint64_t pos = 0;
+    {
+        Fichier f(jeu, CheminNiv(n), Fichier::Mode::Lecture);
+        pos = OffsetNiveau(f, n, false);
+    }
+    // The later levels move down in a new version of the file: a failure keeps the old one whole.
+    RetireOctets(jeu, CheminNiv(n), pos, TailleNiveauFichier, TamponDeplacement);
 }
 
 } // namespace zorvane

@@ -7,11 +7,24 @@
 
 using namespace zorvane;
 
+namespace {
+
+// A graphics set's name that could lead out of the Graphics folder, or holds a control character.
+bool NomDangereux(const std::string& nom) {
+    return std::any_of(nom.begin(), nom.end(),
+                       [](unsigned char c) { return c < 32 || c == '/' || c == '\\' || c == 127; });
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t taille) {
     fuzz::Ecrit(FichierOptions, {data, taille});
+    const std::string nom = taille >= TailleOptions
+                                ? std::string(reinterpret_cast<const char*>(data) + 11, data[10])
+                                : std::string();
     try {
         const TOptions o = LitOptions(fuzz::Bac());
-        EXIGE(taille >= TailleOptions);
+        EXIGE(taille >= TailleOptions && !NomDangereux(o.NomGraphisme));
         // Written back, the record keeps every byte that means something: all but the filler
         // after the graphics set's name.
         std::array<uint8_t, TailleOptions> lu{};
@@ -22,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t taille) {
         EXIGE(std::equal(r.begin() + 266, r.end(), lu.begin() + 266));
         EXIGE(DecodeOptions(r) == o);
     } catch (const ErreurES&) {
-        EXIGE(taille < TailleOptions);
+        EXIGE(taille < TailleOptions || NomDangereux(nom));
     }
     return 0;
 }

@@ -1,5 +1,5 @@
 // The real game, driven from outside as a player drives it: the executable copied into a game
-// folder of its own, started on the X server of xvfb-run, keys typed with xdotool.
+// folder of its own, started on an X server of its own (Xvfb), keys typed with xdotool.
 //
 // First run: a new game (the only set starts without a chooser), level 1 solved, the game saved
 // under a name and a password, quit. Second run: the game loaded, level 2 solved, which ends the
@@ -163,6 +163,30 @@ class Partie {
     Fenetre principale_;
 };
 
+// An X server in memory for the whole test program. Xvfb picks a free display itself and writes
+// its number once it accepts connections, so that two servers started at once never collide.
+class ServeurX {
+  public:
+    ServeurX() {
+        xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        const QDeadlineTimer fin(AttenteMs);
+        while (!xvfb_.canReadLine())
+            if (!xvfb_.waitForReadyRead(int(fin.remainingTime())))
+                throw Echec("Xvfb does not start");
+        const QString numero = QString::fromLatin1(xvfb_.readLine()).trimmed();
+        qputenv("DISPLAY", (":" + numero).toLatin1()); // for the game and xdotool
+    }
+    ~ServeurX() {
+        xvfb_.terminate();
+        if (!xvfb_.waitForFinished(5000))
+            xvfb_.kill();
+        xvfb_.waitForFinished();
+    }
+
+  private:
+    QProcess xvfb_;
+};
+
 // A game folder: the executable, the fixture's graphics set and options (arrows and space, sound
 // and music off), and the set TINY of two levels, each solved by one move of the ball.
 class PartieReelle : public ::testing::Test {
@@ -260,9 +284,15 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen"); // this program draws the fixture's bitmaps only
     QGuiApplication application(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s GAME_EXECUTABLE (under xvfb-run)\n", argv[0]);
+        std::fprintf(stderr, "usage: %s GAME_EXECUTABLE\n", argv[0]);
         return 2;
     }
     Executable = QString::fromLocal8Bit(argv[1]);
-    return RUN_ALL_TESTS();
+    try {
+        ServeurX serveur;
+        return RUN_ALL_TESTS();
+    } catch (const Echec& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
 }

@@ -4,7 +4,7 @@ set -euo pipefail
 paquets=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
          libsdl2-mixer-dev timgm6mb-soundfont
          libgtest-dev libgmock-dev libbenchmark-dev
-         xvfb xauth fonts-dejavu-core)
+         xvfb xauth xdotool fonts-dejavu-core)
 manquants=()
 for p in "${paquets[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -109,25 +109,11 @@ bool Cherche(Fichier& f, int32_t nb, const std::string& nom, int32_t& position) 
     return trouve;
 }
 
-// Moves every byte from pos to the end up by one record, from the end toward pos, through one
-// buffer.
-void OuvreEcart(Fichier& f, uint64_t pos) {
-    std::array<uint8_t, TamponJoueur> bloc{};
-    uint64_t s = f.taille();
-    while (s > pos) {
-        const std::size_t n = std::size_t(std::min<uint64_t>(s - pos, bloc.size()));
-        s -= n;
-        f.litExactement(s, bloc.data(), n);
-        f.ecrit(s + TaillePartie, bloc.data(), n);
-    }
-}
-
-// Makes room for a new game in name order and returns its record number.
-int32_t Insere(Fichier& f, int32_t nb, const std::string& nom) {
+// Where a new game of this name goes in name order; a name already stored is refused.
+int32_t PlaceLibre(Fichier& f, int32_t nb, const std::string& nom) {
     int32_t position = 0;
     if (Cherche(f, nb, nom, position))
         throw ErreurES(NomInvalide, "nom de joueur déjà enregistré", FichierJoueur);
-    OuvreEcart(f, uint64_t(position) * TaillePartie);
     return position;
 }
 
@@ -233,35 +219,42 @@ void EcritPartie(const fs::path& jeu, TPartie& p) {
     NiveauPartie(p); // never store a record that cannot be read back
     const TPartieFichier r = EncodePartie(p);
     if (!JoueurExiste(jeu)) {
-        Fichier f(jeu, FichierJoueur, Fichier::Mode::Creation);
+        RemplaceFichier(jeu, FichierJoueur, r.data(), r.size());
         p.Rang = 0;
-        f.ecrit(0, r.data(), r.size());
         return;
     }
-    Fichier f(jeu, FichierJoueur, Fichier::Mode::LectureEcriture);
-    const int32_t nb = CompteParties(f);
-    if (p.Rang < 0)
-        p.Rang = Insere(f, nb, Coupe(p.Nom, LongueurNomJoueur));
-    else
-        VerifieProprietaire(f, nb, p);
-    f.ecrit(uint64_t(p.Rang) * TaillePartie, r.data(), r.size());
-}
-
-void SupprimePartie(const fs::path& jeu, int32_t rang) {
-    int32_t reste = 0;
+    int32_t position = 0;
     {
         Fichier f(jeu, FichierJoueur, Fichier::Mode::LectureEcriture);
         const int32_t nb = CompteParties(f);
+        if (p.Rang >= 0) {
+            VerifieProprietaire(f, nb, p);
+            f.ecrit(uint64_t(p.Rang) * TaillePartie, r.data(), r.size());
+            return;
+        }
+        position = PlaceLibre(f, nb, Coupe(p.Nom, LongueurNomJoueur));
+    }
+    // The later records move up in a new version of the file: a failure keeps every saved game.
+    InsereOctets(jeu, FichierJoueur, uint64_t(position) * TaillePartie, r.data(), r.size(),
+                 TamponJoueur);
+    p.Rang = position;
+}
+
+void SupprimePartie(const fs::path& jeu, int32_t rang) {
+    int32_t nb = 0;
+    {
+        Fichier f(jeu, FichierJoueur, Fichier::Mode::LectureEcriture);
+        nb = CompteParties(f);
         VerifieRang(rang, nb);
-        FermeEcart(f, uint64_t(rang) * TaillePartie, TaillePartie, TamponJoueur);
-        reste = nb - 1;
     }
-    if (reste == 0) {
-        std::error_code err;
-        fs::remove(jeu / FichierJoueur, err);
-        if (err)
-            ErreurSysteme(err.value(), FichierJoueur);
+    if (nb > 1) {
+        RetireOctets(jeu, FichierJoueur, uint64_t(rang) * TaillePartie, TaillePartie, TamponJoueur);
+        return;
     }
+    std::error_code err; // the last record: the file goes
+    fs::remove(jeu / FichierJoueur, err);
+    if (err)
+        ErreurSysteme(err.value(), FichierJoueur);
 }
 
 } // namespace zorvane

@@ -74,6 +74,8 @@ bool ChercheNom(const fs::path& jeu, const std::string& nom, int32_t& position);
 // Writes the game: over its own record when Rang >= 0, inserted in name order when Rang is -1
 // (Rang then receives the record number). Creates the file for the first game (Rang 0).
 // Refuses to insert a name already stored, and to overwrite a record that holds another name.
+// Inserting and removing rewrite the file beside the old one and rename it over it: a failed
+// write keeps every saved game, and leaves Rang as it was.
 void EcritPartie(const fs::path& jeu, TPartie& p);
 // Removes record `rang`; the later records move down one place. Deletes the file when it
 // held that record alone.

@@ -2,6 +2,7 @@
 
 #include "Erreur.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -107,58 +108,120 @@ void Fichier::tronque(uint64_t taille) {
         ErreurSysteme(errno, nom_);
 }
 
-void FermeEcart(Fichier& f, uint64_t pos, uint64_t ecart, std::size_t tampon) {
-    if (pos + ecart > f.taille())
+namespace {
+
+// The mode a new version keeps: the old file's, or the usual one for a new file.
+mode_t ModeDe(const fs::path& cible) {
+    struct stat st{};
+    if (::stat(cible.c_str(), &st) == 0)
+        return st.st_mode & 0777;
+    return 0644;
+}
+
+} // namespace
+
+FichierTemporaire::FichierTemporaire(const fs::path& jeu, const fs::path& relatif)
+    : cible_(jeu / relatif), nom_(relatif.generic_string()) {
+    temporaire_ = cible_.parent_path() / ("." + cible_.filename().string() + ".XXXXXX");
+    fd_ = ::mkstemp(temporaire_.data());
+    if (fd_ < 0)
+        ErreurSysteme(errno, nom_);
+    if (::fchmod(fd_, ModeDe(cible_)) != 0)
+        abandonne();
+}
+
+FichierTemporaire::~FichierTemporaire() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(temporaire_.c_str());
+    }
+}
+
+// Removes the temporary file and throws the error in errno.
+void FichierTemporaire::abandonne() {
+    const int err = errno;
+    ::close(fd_);
+    fd_ = -1;
+    ::unlink(temporaire_.c_str());
+    ErreurSysteme(err, nom_);
+}
+
+void FichierTemporaire::ecrit(const void* octets, std::size_t n) {
+    const auto* p = static_cast<const char*>(octets);
+    std::size_t total = 0;
+    while (total < n) {
+        const ssize_t r = ::write(fd_, p + total, n - total);
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            abandonne();
+        }
+        total += std::size_t(r);
+    }
+}
+
+void FichierTemporaire::recopie(Fichier& source, uint64_t debut, uint64_t fin, std::size_t tampon,
+                                const Retouche& retouche) {
+    std::vector<uint8_t> bloc(tampon);
+    for (uint64_t pos = debut; pos < fin;) {
+        const std::size_t voulus = std::size_t(std::min<uint64_t>(bloc.size(), fin - pos));
+        source.litExactement(pos, bloc.data(), voulus);
+        if (retouche)
+            retouche(pos, bloc.data(), voulus);
+        ecrit(bloc.data(), voulus);
+        pos += voulus;
+    }
+}
+
+void FichierTemporaire::remplace() {
+    if (::fsync(fd_) != 0)
+        abandonne();
+    if (::close(fd_) != 0) {
+        const int err = errno;
+        fd_ = -1;
+        ::unlink(temporaire_.c_str());
+        ErreurSysteme(err, nom_);
+    }
+    fd_ = -1;
+    if (::rename(temporaire_.c_str(), cible_.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temporaire_.c_str());
+        ErreurSysteme(err, nom_);
+    }
+}
+
+void RetireOctets(const fs::path& jeu, const fs::path& relatif, uint64_t pos, uint64_t ecart,
+                  std::size_t tampon) {
+    Fichier f(jeu, relatif, Fichier::Mode::LectureEcriture);
+    const uint64_t taille = f.taille();
+    if (pos > taille || ecart > taille - pos)
         throw ErreurES(FichierEndommage, "fichier endommagé (enregistrement hors du fichier)",
                        f.nom());
-    std::vector<char> bloc(tampon);
-    uint64_t p = pos;
-    for (;;) {
-        const std::size_t lus = f.lit(p + ecart, bloc.data(), bloc.size());
-        if (lus == 0)
-            break;
-        f.ecrit(p, bloc.data(), lus);
-        p += lus;
-    }
-    f.tronque(p);
+    FichierTemporaire nouveau(jeu, relatif);
+    nouveau.recopie(f, 0, pos, tampon);
+    nouveau.recopie(f, pos + ecart, taille, tampon);
+    nouveau.remplace();
+}
+
+void InsereOctets(const fs::path& jeu, const fs::path& relatif, uint64_t pos, const void* bloc,
+                  std::size_t n, std::size_t tampon) {
+    Fichier f(jeu, relatif, Fichier::Mode::LectureEcriture);
+    const uint64_t taille = f.taille();
+    if (pos > taille)
+        throw ErreurES(FichierEndommage, "fichier endommagé (enregistrement hors du fichier)",
+                       f.nom());
+    FichierTemporaire nouveau(jeu, relatif);
+    nouveau.recopie(f, 0, pos, tampon);
+    nouveau.ecrit(bloc, n);
+    nouveau.recopie(f, pos, taille, tampon);
+    nouveau.remplace();
 }
 
 void RemplaceFichier(const fs::path& jeu, const fs::path& relatif, const void* octets,
                      std::size_t n) {
-    const std::string nom = relatif.generic_string();
-    const fs::path cible = jeu / relatif;
-    std::string modele = (cible.parent_path() / ("." + cible.filename().string() + ".XXXXXX"));
-    const int fd = ::mkstemp(modele.data());
-    if (fd < 0)
-        ErreurSysteme(errno, nom);
-    auto echec = [&](int err) {
-        ::close(fd);
-        ::unlink(modele.c_str());
-        ErreurSysteme(err, nom);
-    };
-    const auto* p = static_cast<const char*>(octets);
-    std::size_t total = 0;
-    while (total < n) {
-        const ssize_t r = ::write(fd, p + total, n - total);
-        if (r < 0) {
-            if (errno == EINTR)
-                continue;
-            echec(errno);
-        }
-        total += std::size_t(r);
-    }
-    if (::fchmod(fd, 0644) != 0 || ::fsync(fd) != 0)
-        echec(errno);
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(modele.c_str());
-        ErreurSysteme(err, nom);
-    }
-    if (::rename(modele.c_str(), cible.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(modele.c_str());
-        ErreurSysteme(err, nom);
-    }
+    FichierTemporaire nouveau(jeu, relatif);
+    nouveau.ecrit(octets, n);
+    nouveau.remplace();
 }
 
 } // namespace zorvane

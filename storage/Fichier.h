@@ -1,10 +1,11 @@
-// Binary files of the game's folder: open, read and write at offsets, truncate, and the
-// two ways a file changes shape (closing a gap through one buffer, atomic replacement).
+// Binary files of the game's folder: open, read and write at offsets, truncate; and the way a file
+// changes shape: a new version built beside it through one buffer, then renamed over it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace zorvane {
@@ -39,12 +40,45 @@ class Fichier {
     std::string nom_;
 };
 
-// Removes the ecart bytes at pos: everything after them moves down through one buffer of
-// tampon bytes, then the file is truncated. A gap that runs past the end is a damaged file.
-void FermeEcart(Fichier& f, uint64_t pos, uint64_t ecart, std::size_t tampon);
+// A new version of a file, written beside it under a temporary name and put in its place by
+// remplace(). Destroyed before that, it is removed and the old file stays as it was: a failed
+// write (a full disk) never leaves a file half rewritten.
+class FichierTemporaire {
+  public:
+    // Replaces jeu/relatif, which may not exist yet.
+    FichierTemporaire(const fs::path& jeu, const fs::path& relatif);
+    ~FichierTemporaire();
+    FichierTemporaire(const FichierTemporaire&) = delete;
+    FichierTemporaire& operator=(const FichierTemporaire&) = delete;
 
-// Replaces jeu/relatif whole: the bytes go to a temporary file of the same folder, which is then
-// renamed over the old one. A failed write leaves the old content intact.
+    // Changes a buffer on its way: pos is the offset of its first byte in the source.
+    using Retouche = std::function<void(uint64_t pos, uint8_t* octets, std::size_t n)>;
+
+    void ecrit(const void* octets, std::size_t n); // appends
+    // Appends bytes [debut, fin) of source through one buffer of `tampon` bytes, each buffer
+    // passed through `retouche` when there is one.
+    void recopie(Fichier& source, uint64_t debut, uint64_t fin, std::size_t tampon,
+                 const Retouche& retouche = {});
+    // Puts the new version on disk, then in the old one's place.
+    void remplace();
+
+  private:
+    void abandonne();
+    fs::path cible_;
+    std::string temporaire_;
+    std::string nom_;
+    int fd_ = -1;
+};
+
+// Rewrites jeu/relatif without its bytes [pos, pos + ecart), or with `bloc` inserted at pos,
+// through a temporary file and one buffer of `tampon` bytes; the file must exist and be writable.
+// A gap or a position past the end is a damaged file, refused before anything is written.
+void RetireOctets(const fs::path& jeu, const fs::path& relatif, uint64_t pos, uint64_t ecart,
+                  std::size_t tampon);
+void InsereOctets(const fs::path& jeu, const fs::path& relatif, uint64_t pos, const void* bloc,
+                  std::size_t n, std::size_t tampon);
+
+// Replaces jeu/relatif whole through a temporary file. A failed write leaves the old content.
 void RemplaceFichier(const fs::path& jeu, const fs::path& relatif, const void* octets,
                      std::size_t n);
 

@@ -69,7 +69,9 @@ void DecodeNiveau(const TNiveauFichier& r, TNiveau& n, const std::string& nomFic
         for (uint8_t x = 0; x < NbColonnes; ++x) {
             const char c = CodeVersCase(texte[2 * x], texte[2 * x + 1]);
             EcritCase(lu, x, y, c);
-            if (c == CaseZelmite)
+            // A gem under the ball (a damaged record) is not on the board: counting it would
+            // leave a gem that can never be collected.
+            if (c == CaseZelmite && (x != r[48] || y != r[49]))
                 AjouteZelmites(lu, 1);
         }
     }
@@ -102,8 +104,13 @@ void EcritNiveau(const fs::path& jeu, const TNiveau& n) {
 }
 
 void EffaceNiveau(const fs::path& jeu, const TNiveau& n) {
-    Fichier f(jeu, CheminNiv(n), Fichier::Mode::LectureEcriture);
-    FermeEcart(f, OffsetNiveau(f, n, false), TailleNiveauFichier, TamponDeplacement);
+    uint64_t pos = 0;
+    {
+        Fichier f(jeu, CheminNiv(n), Fichier::Mode::Lecture);
+        pos = OffsetNiveau(f, n, false);
+    }
+    // The later levels move down in a new version of the file: a failure keeps the old one whole.
+    RetireOctets(jeu, CheminNiv(n), pos, TailleNiveauFichier, TamponDeplacement);
 }
 
 } // namespace zorvane

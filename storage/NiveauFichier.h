@@ -28,7 +28,8 @@ void CompteNiveaux(const fs::path& jeu, TNiveau& n, bool raz);
 void LitNiveau(const fs::path& jeu, TNiveau& n);
 // Writes the grid as level Numero: in place, or appended when Numero is one past the last.
 void EcritNiveau(const fs::path& jeu, const TNiveau& n);
-// Removes level Numero; the later levels move down one number.
+// Removes level Numero; the later levels move down one number. The file is rewritten beside the
+// old one and renamed over it: a failed write leaves it whole.
 void EffaceNiveau(const fs::path& jeu, const TNiveau& n);
 
 } // namespace zorvane

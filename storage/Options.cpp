@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include "Erreur.h"
 #include "Fichier.h"
 #include "Octets.h"
 
@@ -29,11 +30,26 @@ TOptions DecodeOptions(const std::array<uint8_t, TailleOptions>& r) {
     return o;
 }
 
+namespace {
+
+// The name is the prefix of file names of the Graphics folder: a separator would lead elsewhere.
+bool NomGraphismeValide(const std::string& nom) {
+    for (unsigned char c : nom)
+        if (c < 32 || c == '/' || c == '\\' || c == 127)
+            return false;
+    return true;
+}
+
+} // namespace
+
 TOptions LitOptions(const fs::path& jeu) {
     Fichier f(jeu, FichierOptions, Fichier::Mode::Lecture);
     std::array<uint8_t, TailleOptions> r{};
     f.litExactement(0, r.data(), r.size());
-    return DecodeOptions(r);
+    TOptions o = DecodeOptions(r);
+    if (!NomGraphismeValide(o.NomGraphisme))
+        throw ErreurES(FichierEndommage, "fichier endommagé (nom de graphisme invalide)", f.nom());
+    return o;
 }
 
 void EcritOptions(const fs::path& jeu, const TOptions& o) {

@@ -30,7 +30,9 @@ struct TOptions {
 std::array<uint8_t, TailleOptions> EncodeOptions(const TOptions& o);
 TOptions DecodeOptions(const std::array<uint8_t, TailleOptions>& r);
 
-// Reads the first record of options.dat; a missing or short file is an error.
+// Reads the first record of options.dat; a missing or short file is an error, and so is a
+// graphics set's name that could lead out of the Graphics folder (a separator) or hold a control
+// character.
 TOptions LitOptions(const fs::path& jeu);
 // Replaces options.dat through a temporary file, so a failed write keeps the old one.
 void EcritOptions(const fs::path& jeu, const TOptions& o);

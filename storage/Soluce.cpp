@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 namespace zorvane {
 
@@ -86,6 +87,77 @@ bool MemeSolution(const TIndexSoluce& a, const TIndexSoluce& b) {
     return a.NbCodes == b.NbCodes && (a.NbCodes == 0 || a.Position == b.Position);
 }
 
+// How the index changes along with the .sol file: every Position above `limite` drops by `retrait`
+// (the bytes the .sol file lost there), and record `numero` is replaced or removed.
+struct ChangementIndex {
+    enum class Record { Garde, Remplace, Retire };
+    int32_t limite = 0;
+    uint32_t retrait = 0;
+    int32_t numero = 0;
+    Record record = Record::Garde;
+    TIndexSoluce remplacant;
+};
+
+// Writes the changed index into `nouveau`, a buffer of records at a time. The copies start at
+// record boundaries and the buffer holds whole records, so each buffer starts with a record;
+// a trailing partial record is copied as it is.
+void RecopieIndex(FichierTemporaire& nouveau, Fichier& ind, const ChangementIndex& c) {
+    static_assert(TamponDeplacement % TailleIndexSoluce == 0);
+    const auto retouche = [&c](uint64_t pos, uint8_t* octets, std::size_t n) {
+        for (std::size_t i = 0; i + TailleIndexSoluce <= n; i += TailleIndexSoluce) {
+            uint8_t* r = octets + i;
+            const int32_t position = int32_t(LitLE32(r));
+            if (c.retrait != 0 && position > c.limite)
+                EcritLE32(r, uint32_t(int64_t(position) - int64_t(c.retrait)));
+            if (c.record == ChangementIndex::Record::Remplace &&
+                (pos + i) / TailleIndexSoluce + 1 == uint64_t(c.numero)) {
+                const Record remplacant = EncodeRecord(c.remplacant);
+                std::copy(remplacant.begin(), remplacant.end(), r);
+            }
+        }
+    };
+    const uint64_t taille = ind.taille();
+    if (c.record == ChangementIndex::Record::Retire) {
+        const uint64_t debut = uint64_t(c.numero - 1) * TailleIndexSoluce;
+        nouveau.recopie(ind, 0, debut, TamponDeplacement, retouche);
+        nouveau.recopie(ind, debut + TailleIndexSoluce, taille, TamponDeplacement, retouche);
+    } else {
+        nouveau.recopie(ind, 0, taille, TamponDeplacement, retouche);
+    }
+}
+
+// Removes level numero's block from .sol and changes the index to match, the record itself as
+// `record` says. Both files are built anew beside the old ones and renamed over them only once
+// both are complete, so a failed write leaves the pair as it was.
+void RetireSolution(const fs::path& jeu, const std::string& nomFichier, int32_t numero,
+                    ChangementIndex::Record record) {
+    Fichier ind(jeu, CheminInd(nomFichier), Fichier::Mode::LectureEcriture);
+    const TIndexSoluce e = LitRecord(ind, numero);
+    VerifieRecord(e, ind.nom());
+    const uint32_t octets = e.NbCodes != 0 ? OctetsDuBloc(e.NbCodes) : 0;
+    if (octets == 0 && record == ChangementIndex::Record::Garde)
+        return; // no block, no record change: nothing to do
+
+    std::optional<FichierTemporaire> nouvelleSol;
+    if (octets != 0) {
+        Fichier sol(jeu, CheminSol(nomFichier), Fichier::Mode::LectureEcriture);
+        VerifieBloc(e, sol);
+        nouvelleSol.emplace(jeu, CheminSol(nomFichier));
+        nouvelleSol->recopie(sol, 0, uint64_t(e.Position), TamponDeplacement);
+        nouvelleSol->recopie(sol, uint64_t(e.Position) + octets, sol.taille(), TamponDeplacement);
+    }
+    FichierTemporaire nouvelIndex(jeu, CheminInd(nomFichier));
+    RecopieIndex(nouvelIndex, ind,
+                 {.limite = e.Position,
+                  .retrait = octets,
+                  .numero = numero,
+                  .record = record,
+                  .remplacant = TIndexSoluce{}}); // a reset record says: no solution
+    if (nouvelleSol)
+        nouvelleSol->remplace();
+    nouvelIndex.remplace();
+}
+
 } // namespace
 
 void ViderJournal(TJournal& j) {
@@ -155,76 +227,58 @@ void EnregistreSoluce(const fs::path& jeu, TJournal& j, int32_t numero, TIndexSo
                        ind.nom());
 
     const uint32_t octets = OctetsDuBloc(j.NbCodes);
-    uint32_t retrait = 0; // bytes the old, longer block gives back
-    {
-        Fichier sol(jeu, CheminSol(j.NomFichier), Fichier::Mode::LectureEcriture);
-        if (e.NbCodes == 0) {
-            if (sol.taille() > uint64_t(INT32_MAX) - OctetsJournal)
-                throw ErreurES(ErreurEcriture, "fichier des solutions trop grand", sol.nom());
-            e.Position = int32_t(sol.taille()); // a first solution is appended
-        } else {
-            VerifieBloc(e, sol);
-            retrait = OctetsDuBloc(e.NbCodes) - octets;
-        }
-        sol.ecrit(uint64_t(e.Position), j.Octets.data(), octets);
-        if (retrait != 0)
-            FermeEcart(sol, uint64_t(e.Position) + octets, retrait, TamponDeplacement);
+    uint32_t ancien = 0; // bytes of the block replaced (never fewer than the new one's)
+    Fichier sol(jeu, CheminSol(j.NomFichier), Fichier::Mode::LectureEcriture);
+    if (e.NbCodes == 0) {
+        if (sol.taille() > uint64_t(INT32_MAX) - OctetsJournal)
+            throw ErreurES(ErreurEcriture, "fichier des solutions trop grand", sol.nom());
+        e.Position = int32_t(sol.taille()); // a first solution is appended
+    } else {
+        VerifieBloc(e, sol);
+        ancien = OctetsDuBloc(e.NbCodes);
     }
+    // New versions of both files: the block in place of the old one (what follows moves down
+    // when the new block is shorter), the record, and the offsets after the block. They replace
+    // the old files only once both are complete.
+    FichierTemporaire nouvelleSol(jeu, CheminSol(j.NomFichier));
+    nouvelleSol.recopie(sol, 0, uint64_t(e.Position), TamponDeplacement);
+    nouvelleSol.ecrit(j.Octets.data(), octets);
+    nouvelleSol.recopie(sol, uint64_t(e.Position) + ancien, sol.taille(), TamponDeplacement);
     e.NbCodes = j.NbCodes;
-    EcritRecord(ind, numero, e, false);
-    if (retrait != 0)
-        DecaleIndex(jeu, e.Position, retrait, j.NomFichier);
+    FichierTemporaire nouvelIndex(jeu, CheminInd(j.NomFichier));
+    RecopieIndex(nouvelIndex, ind,
+                 {.limite = e.Position,
+                  .retrait = ancien - octets,
+                  .numero = numero,
+                  .record = ChangementIndex::Record::Remplace,
+                  .remplacant = e});
+    nouvelleSol.remplace();
+    nouvelIndex.remplace();
 }
 
 void DecaleIndex(const fs::path& jeu, int32_t limite, uint32_t nbOctets,
                  const std::string& nomFichier) {
     Fichier ind(jeu, CheminInd(nomFichier), Fichier::Mode::LectureEcriture);
-    // Whole records only, a buffer of them at a time; a trailing partial record is left alone.
-    const uint64_t fin = ind.taille() / TailleIndexSoluce * TailleIndexSoluce;
-    std::array<uint8_t, TamponDeplacement> tampon;
-    static_assert(TamponDeplacement % TailleIndexSoluce == 0);
-    for (uint64_t pos = 0; pos < fin; pos += tampon.size()) {
-        const std::size_t n = std::size_t(std::min<uint64_t>(tampon.size(), fin - pos));
-        ind.litExactement(pos, tampon.data(), n);
-        bool modifie = false;
-        for (std::size_t i = 0; i < n; i += TailleIndexSoluce) {
-            const int32_t position = int32_t(LitLE32(tampon.data() + i));
-            if (position > limite) {
-                EcritLE32(tampon.data() + i, uint32_t(int64_t(position) - int64_t(nbOctets)));
-                modifie = true;
-            }
-        }
-        if (modifie)
-            ind.ecrit(pos, tampon.data(), n);
-    }
+    FichierTemporaire nouvelIndex(jeu, CheminInd(nomFichier));
+    ChangementIndex decalage;
+    decalage.limite = limite;
+    decalage.retrait = nbOctets;
+    RecopieIndex(nouvelIndex, ind, decalage);
+    nouvelIndex.remplace();
 }
 
 void SupprimeSoluce(const fs::path& jeu, const std::string& nomFichier, int32_t numero,
                     bool supprimeRecord) {
-    TIndexSoluce e;
-    {
-        Fichier ind(jeu, CheminInd(nomFichier), Fichier::Mode::Lecture);
-        e = LitRecord(ind, numero);
-        VerifieRecord(e, ind.nom());
-    }
-    if (e.NbCodes != 0) {
-        const uint32_t octets = OctetsDuBloc(e.NbCodes);
-        {
-            Fichier sol(jeu, CheminSol(nomFichier), Fichier::Mode::LectureEcriture);
-            VerifieBloc(e, sol);
-            FermeEcart(sol, uint64_t(e.Position), octets, TamponDeplacement);
-        }
-        DecaleIndex(jeu, e.Position, octets, nomFichier);
-    }
-    if (supprimeRecord) {
-        Fichier ind(jeu, CheminInd(nomFichier), Fichier::Mode::LectureEcriture);
-        FermeEcart(ind, OffsetRecord(ind, numero, false), TailleIndexSoluce, TamponDeplacement);
-    }
+    RetireSolution(jeu, nomFichier, numero,
+                   supprimeRecord ? ChangementIndex::Record::Retire
+                                  : ChangementIndex::Record::Garde);
 }
 
 void RazSoluce(const fs::path& jeu, const std::string& nomFichier, bool modifie, int32_t numero) {
-    if (modifie)
-        SupprimeSoluce(jeu, nomFichier, numero, false); // the old solution no longer fits
+    if (modifie) { // the old solution no longer fits: its block goes with the record's reset
+        RetireSolution(jeu, nomFichier, numero, ChangementIndex::Record::Remplace);
+        return;
+    }
     Fichier ind(jeu, CheminInd(nomFichier), Fichier::Mode::LectureEcriture);
     EcritRecord(ind, numero, TIndexSoluce{}, true);
 }

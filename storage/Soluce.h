@@ -3,6 +3,10 @@
 // Moves are 2-bit codes (00 up, 01 down, 10 left, 11 right) packed four to a byte, first code in
 // bits 7-6. The first code of a stream is a lead-in; a code equal to the one before it (when that
 // one was not itself read as a change of piece) is a change of piece.
+//
+// Every change of the .sol and .ind files (storing, removing, resetting, shifting) builds their
+// new versions beside them and renames both only once both are complete: a failed write leaves
+// the pair as it was.
 #pragma once
 
 #include <array>

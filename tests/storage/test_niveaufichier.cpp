@@ -79,6 +79,16 @@ TEST(CodageNiveau, BallCellComesFromItsBytesAndLastSquareWins) {
     EXPECT_EQ(n.PosCarre, (TPosition{9, 9}));
 }
 
+TEST(CodageNiveau, AGemUnderTheBallIsNotCounted) {
+    TNiveauFichier r{};
+    r[3] = 0xA0; // gems at columns 0 and 1 of row 0
+    r[48] = 1;   // the ball on the second one
+    TNiveau n;
+    DecodeNiveau(r, n, "f");
+    EXPECT_EQ(LitCase(n, 1, 0), CaseBoule);
+    EXPECT_EQ(n.NbZelmites, 1); // the one left to collect
+}
+
 TEST(CodageNiveau, BallOutsideTheBoardIsRefusedAndTheRecordKept) {
     for (auto [x, y] : {std::pair{16, 0}, {0, 12}, {255, 255}}) {
         TNiveauFichier r{};

@@ -73,6 +73,28 @@ TEST(Options, MissingOrShortFileIsAnError) {
     }
 }
 
+TEST(Options, AGraphicsNameOutsideTheGraphicsFolderIsRefused) {
+    DossierTemporaire d;
+    using namespace std::string_literals;
+    for (const std::string& nom : {"../../etc/x"s, "a/b"s, "a\\b"s, "a\nb"s, "a\0b"s}) {
+        TOptions o = Exemple();
+        o.NomGraphisme = nom;
+        EcritOptions(d, o);
+        try {
+            LitOptions(d);
+            ADD_FAILURE() << nom;
+        } catch (const ErreurES& e) {
+            EXPECT_EQ(e.numero(), FichierEndommage) << nom;
+        }
+    }
+    for (const char* nom : {"..", "..."}) { // the prefix of Graphics/..f.bmp: still inside
+        TOptions o = Exemple();
+        o.NomGraphisme = nom;
+        EcritOptions(d, o);
+        EXPECT_EQ(LitOptions(d), o);
+    }
+}
+
 TEST(Options, ReadOnlyFileCanBeRead) {
     DossierTemporaire d;
     EcritOptions(d, Exemple());

@@ -1,0 +1,298 @@
+// The real game, driven from outside as a player drives it: the executable copied into a game
+// folder of its own, started on an X server of its own (Xvfb), keys typed with xdotool.
+//
+// First run: a new game (the only set starts without a chooser), level 1 solved, the game saved
+// under a name and a password, quit. Second run: the game loaded, level 2 solved, which ends the
+// set, quit without saving. Then the files: Joueur.ini byte for byte, options.dat untouched, both
+// levels' solutions stored.
+#include "FPlayer.h"
+#include "Fixture.h"
+#include "Octets.h"
+#include "Soluce.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSize>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+using namespace zorvane;
+using zorvane::test::DossierJeu;
+
+namespace {
+
+QString Executable; // the built game, given on the command line
+
+constexpr int AttenteMs = 15000;       // for a window, a dialog, the end of the game
+constexpr QSize TailleTitre{516, 216}; // the title splash
+
+struct Echec : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Runs xdotool and returns its output; a run that does not end in time is a failure.
+QString Xdo(const QStringList& arguments, bool echecPermis = false) {
+    QProcess p;
+    p.start("xdotool", arguments);
+    if (!p.waitForFinished(5000)) {
+        p.kill();
+        p.waitForFinished();
+        throw Echec("xdotool " + arguments.join(' ').toStdString() + " never ended");
+    }
+    if (p.exitCode() != 0 && !echecPermis)
+        throw Echec("xdotool " + arguments.join(' ').toStdString() +
+                    " failed: " + p.readAllStandardError().toStdString());
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+struct Fenetre {
+    QString id, nom;
+    QSize taille;
+};
+
+// One run of the game, in its folder.
+class Partie {
+  public:
+    explicit Partie(const QString& dossier) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM"); // the real X server, not the tests' offscreen platform
+        env.insert("SDL_AUDIODRIVER", "dummy");
+        jeu_.setProcessEnvironment(env);
+        jeu_.setWorkingDirectory(QDir::tempPath()); // the game must find its folder by itself
+        jeu_.setProcessChannelMode(QProcess::ForwardedChannels);
+        jeu_.start(dossier + "/zorvane", {});
+        if (!jeu_.waitForStarted())
+            throw Echec("the game does not start");
+        principale_ =
+            attends([](const Fenetre& f) { return f.nom == "Zorvane" && f.taille.width() == 792; },
+                    "the main window");
+        // The title splash shows once, then goes: keys typed meanwhile would reach it.
+        try {
+            attends([](const Fenetre& f) { return f.taille == TailleTitre; }, "the title", 5000);
+        } catch (const Echec&) {
+        }
+        attendsSeule("the title's end");
+        focus();
+    }
+
+    ~Partie() {
+        if (jeu_.state() != QProcess::NotRunning) {
+            jeu_.kill();
+            jeu_.waitForFinished();
+        }
+    }
+
+    // The visible windows of the game.
+    std::vector<Fenetre> fenetres() {
+        std::vector<Fenetre> liste;
+        const QString ids =
+            Xdo({"search", "--onlyvisible", "--pid", QString::number(jeu_.processId())}, true);
+        for (const QString& id : ids.split('\n', Qt::SkipEmptyParts)) {
+            Fenetre f{id, Xdo({"getwindowname", id}, true), {}};
+            const QString geometrie = Xdo({"getwindowgeometry", id}, true);
+            const auto i = geometrie.indexOf("Geometry: ");
+            if (i >= 0) {
+                const QStringList wh = geometrie.mid(i + 10).section('\n', 0, 0).split('x');
+                if (wh.size() == 2)
+                    f.taille = {wh[0].toInt(), wh[1].toInt()};
+            }
+            liste.push_back(f);
+        }
+        return liste;
+    }
+
+    // Waits for a visible window of the game that fits `critere`.
+    template <class Critere>
+    Fenetre attends(Critere critere, const std::string& quoi, int ms = AttenteMs) {
+        const QDeadlineTimer fin(ms);
+        for (;;) {
+            for (const Fenetre& f : fenetres())
+                if (critere(f))
+                    return f;
+            if (fin.hasExpired() || jeu_.state() == QProcess::NotRunning)
+                throw Echec("never saw " + quoi + "; " + etat());
+            QThread::msleep(100);
+        }
+    }
+    Fenetre attendsNom(const QString& nom, const std::string& quoi) {
+        // The platform shows the application's name after a dialog's title.
+        return attends(
+            [&](const Fenetre& f) { return f.nom == nom || f.nom == nom + " — Zorvane"; }, quoi);
+    }
+
+    // Waits until the main window is the game's only visible window.
+    void attendsSeule(const std::string& quoi) {
+        const QDeadlineTimer fin(AttenteMs);
+        while (fenetres().size() != 1) {
+            if (fin.hasExpired() || jeu_.state() == QProcess::NotRunning)
+                throw Echec("never saw " + quoi + "; " + etat());
+            QThread::msleep(100);
+        }
+    }
+
+    // Gives the keyboard to the main window (no window manager does it here).
+    void focus() { Xdo({"windowfocus", "--sync", principale_.id}); }
+    void touches(const QStringList& touches) { Xdo(QStringList{"key", "--delay", "50"} + touches); }
+    void tape(const QString& texte) { Xdo({"type", "--delay", "50", texte}); }
+
+    // Waits for the game to end by itself, and returns its exit code.
+    int attendsFin() {
+        if (!jeu_.waitForFinished(AttenteMs))
+            throw Echec("the game did not end; " + etat());
+        return jeu_.exitStatus() == QProcess::NormalExit ? jeu_.exitCode() : -1;
+    }
+
+    std::string etat() {
+        std::string texte = "windows:";
+        if (jeu_.state() == QProcess::NotRunning)
+            return texte + " none, the game ended";
+        for (const Fenetre& f : fenetres())
+            texte += " [" + f.nom.toStdString() + " " + std::to_string(f.taille.width()) + "x" +
+                     std::to_string(f.taille.height()) + "]";
+        return texte;
+    }
+
+  private:
+    QProcess jeu_;
+    Fenetre principale_;
+};
+
+// An X server in memory for the whole test program. Xvfb picks a free display itself and writes
+// its number once it accepts connections, so that two servers started at once never collide.
+class ServeurX {
+  public:
+    ServeurX() {
+        xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        const QDeadlineTimer fin(AttenteMs);
+        while (!xvfb_.canReadLine())
+            if (!xvfb_.waitForReadyRead(int(fin.remainingTime())))
+                throw Echec("Xvfb does not start");
+        const QString numero = QString::fromLatin1(xvfb_.readLine()).trimmed();
+        qputenv("DISPLAY", (":" + numero).toLatin1()); // for the game and xdotool
+    }
+    ~ServeurX() {
+        xvfb_.terminate();
+        if (!xvfb_.waitForFinished(5000))
+            xvfb_.kill();
+        xvfb_.waitForFinished();
+    }
+
+  private:
+    QProcess xvfb_;
+};
+
+// A game folder: the executable, the fixture's graphics set and options (arrows and space, sound
+// and music off), and the set TINY of two levels, each solved by one move of the ball.
+class PartieReelle : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        d.Ensemble("TINY", {{"o*", "", "", "", "", "    x"},   // right
+                            {"o", "", "", "*", "", "    x"}}); // down
+        const QString cible = d.qchemin() + "/zorvane";
+        ASSERT_TRUE(QFile::copy(Executable, cible)) << Executable.toStdString();
+        QFile(cible).setPermissions(QFile::permissions(Executable) | QFile::ExeOwner);
+        optionsAvant = d.lit("options.dat");
+    }
+
+    DossierJeu d;
+    std::vector<uint8_t> optionsAvant;
+};
+
+std::vector<uint8_t> operator+(std::vector<uint8_t> a, const std::vector<uint8_t>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+std::vector<uint8_t> Record(int32_t position, uint16_t nbCodes) {
+    std::vector<uint8_t> r(TailleIndexSoluce);
+    EcritLE32(r.data(), uint32_t(position));
+    EcritLE16(r.data() + 4, nbCodes);
+    return r;
+}
+
+TEST_F(PartieReelle, SaveQuitAndLoadAgain) {
+    TPartie attendue;
+    InitPartie(attendue);
+    FixeJoueur(attendue, "ALICE", "SECRET");
+    FixeNiveau(attendue, 2);
+    FixeEnsemble(attendue, "TINY");
+    const TPartieFichier record = EncodePartie(attendue);
+    const std::vector<uint8_t> joueur(record.begin(), record.end());
+    try {
+        {
+            Partie jeu(d.qchemin());
+            jeu.touches({"F9", "Right", "ctrl+e"}); // new game, level 1 solved, save
+            jeu.attendsNom("Enregistrement", "the name dialog");
+            jeu.tape("ALICE");
+            jeu.touches({"Return"});
+            jeu.attendsNom("Mot de passe", "the password dialog");
+            jeu.tape("SECRET");
+            jeu.touches({"Tab"});
+            jeu.tape("SECRET");
+            jeu.touches({"Return"});
+            jeu.attendsSeule("the password dialog's end");
+            jeu.focus();
+            jeu.touches({"ctrl+q"});
+            EXPECT_EQ(jeu.attendsFin(), 0);
+        }
+        EXPECT_EQ(d.lit(FichierJoueur), joueur);
+        EXPECT_EQ(d.lit("options.dat"), optionsAvant);
+        EXPECT_EQ(d.lit("niveaux/TINY.sol"), std::vector<uint8_t>{0x70}); // lead-in 01, right 11
+        EXPECT_EQ(d.lit("niveaux/TINY.ind"), Record(0, 2) + Record(0, 0));
+
+        {
+            Partie jeu(d.qchemin());
+            jeu.touches({"ctrl+c"});
+            jeu.attendsNom("Double-cliquez sur l'enregistrement à charger", "the saved games");
+            jeu.touches({"Return"});
+            jeu.attendsNom("Mot de passe", "the password dialog");
+            jeu.tape("SECRET");
+            jeu.touches({"Return"});
+            jeu.attendsSeule("the loaded game");
+            jeu.focus();
+            jeu.touches({"Down"}); // level 2 solved: the set is finished
+            jeu.attendsNom("Bravo, vous avez gagné !!!", "the congratulations");
+            jeu.touches({"Return"});
+            jeu.attendsSeule("the congratulations' end");
+            jeu.focus();
+            jeu.touches({"ctrl+q"});
+            jeu.attends(
+                [](const Fenetre& f) { return f.nom == "Zorvane" && f.taille.width() != 792; },
+                "the offer to save");
+            jeu.touches({"Escape"}); // no
+            EXPECT_EQ(jeu.attendsFin(), 0);
+        }
+    } catch (const Echec& e) {
+        FAIL() << e.what();
+    }
+    EXPECT_EQ(d.lit(FichierJoueur), joueur); // loading and quitting without saving leave it
+    EXPECT_EQ(d.lit("options.dat"), optionsAvant);
+    EXPECT_EQ(d.lit("niveaux/TINY.sol"), (std::vector<uint8_t>{0x70, 0xD0})); // 11, then down 01
+    EXPECT_EQ(d.lit("niveaux/TINY.ind"), Record(0, 2) + Record(1, 2));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    ::testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen"); // this program draws the fixture's bitmaps only
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s GAME_EXECUTABLE\n", argv[0]);
+        return 2;
+    }
+    Executable = QString::fromLocal8Bit(argv[1]);
+    try {
+        ServeurX serveur;
+        return RUN_ALL_TESTS();
+    } catch (const Echec& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}

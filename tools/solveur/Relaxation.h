@@ -1,0 +1,48 @@
+// Lower bounds on the codes still needed, from a relaxed game in which a gem may or may not stop
+// the square (a gem collected earlier no longer does). Every real move is a move of the relaxed
+// game, so its distances never overestimate.
+//
+// - Distance(z, boule, carre): the fewest codes, from a state where the ball moved last, until a
+//   ball move crosses gem z.
+// - A chain bound: the remaining gems are collected in some order; each one after the first
+//   costs at least Ecart(a, b), the fewest codes from any state just after a move that crossed
+//   a until one crosses b. The cheapest order over up to 20 gems is tabulated for every subset
+//   (Held-Karp), so that the bound of a state costs one pass over its gems.
+#pragma once
+
+#include "Plateau.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace zorvane::solveur {
+
+constexpr uint8_t Infini = 255;
+constexpr int MaxChaine = 20;
+
+class Relaxation {
+  public:
+    explicit Relaxation(const Plateau& p);
+
+    uint8_t Distance(int z, int boule, int carre) const {
+        return distances_[(std::size_t(boule) * NbCases + carre) * nbZelmites_ + z];
+    }
+
+    // The bound for a ball-active state whose key holds the remaining gems (bit z + 16 of the
+    // words). Infini when a remaining gem can never be collected.
+    int Estime(int boule, int carre, const uint64_t* cle, int nbMots) const;
+
+  private:
+    void CalculeDistances(const Plateau& p);
+    void CalculeEcarts(const Plateau& p);
+    void CalculeChaine();
+
+    int nbZelmites_;
+    std::vector<uint8_t> distances_; // [boule][carre][gem]
+    std::vector<int8_t> rangChaine_; // gem -> its place in the chain, -1 outside
+    std::vector<uint8_t> chaine_;    // chain gem -> gem
+    std::vector<uint8_t> ecarts_;    // [a][b] over chain gems
+    std::vector<uint8_t> parcours_;  // [subset][first]: cheapest order over the subset
+};
+
+} // namespace zorvane::solveur

@@ -1,5 +1,7 @@
 // The solver against an exhaustive search on small boards, and on boards whose optimum is known.
 #include "DossierTemporaire.h"
+#include "Plateau.h"
+#include "Relaxation.h"
 #include "Soluce.h"
 #include "Solveur.h"
 
@@ -110,6 +112,111 @@ TEST(Solveur, EgaleLaRechercheExhaustiveSurDePetitsPlateaux) {
     // The sample holds both kinds, in numbers that make the comparison meaningful.
     EXPECT_GT(resolus, 150);
     EXPECT_GT(insolubles, 10);
+}
+
+// More gems than the bounds follow one by one (12): small rooms packed with gems.
+TEST(Solveur, EgaleLaRechercheExhaustiveAvecBeaucoupDeZelmites) {
+    std::mt19937 alea(12);
+    int resolus = 0;
+    for (int essai = 0; essai < 30; ++essai) {
+        const TNiveau n = PetitPlateau(alea, 6, 4, 13 + essai % 4);
+        if (n.NbZelmites < 13 || n.PosCarre == PositionHorsJeu)
+            continue;
+        const int attendu = OptimumExhaustif(n);
+        const ResultatSolveur r = Resous(n);
+        SCOPED_TRACE("essai " + std::to_string(essai));
+        if (attendu < 0) {
+            EXPECT_EQ(r.verdict, VerdictSolveur::Insoluble);
+            continue;
+        }
+        ++resolus;
+        ASSERT_EQ(r.verdict, VerdictSolveur::Resolu);
+        EXPECT_EQ(r.nbCodes, attendu);
+        EXPECT_TRUE(Resout(n, r.coups));
+    }
+    EXPECT_GT(resolus, 5);
+}
+
+// Every state reachable on small boards packed with gems (more than the bounds follow one by
+// one), with its exact remaining codes from a backward search of the whole graph: from each
+// state where the ball has just moved, the estimate never exceeds them (and never calls a
+// solvable state dead).
+TEST(Relaxation, NeSurestimeJamais) {
+    struct Noeud {
+        TNiveau n;
+        bool boule;
+        bool vientDeChanger;
+    };
+    std::mt19937 alea(2026);
+    int verifies = 0;
+    for (int essai = 0; essai < 8; ++essai) {
+        const TNiveau depart = PetitPlateau(alea, 6, 4, 13 + essai % 4);
+        if (depart.PosCarre == PositionHorsJeu || depart.NbZelmites < 13)
+            continue;
+        std::vector<Noeud> noeuds{{depart, true, false}};
+        std::vector<std::vector<int>> avant(1);
+        std::unordered_map<std::string, int> index;
+        auto cle = [](const Noeud& x) {
+            return std::string(x.n.Grille.begin(), x.n.Grille.end()) + char(x.boule) +
+                   char(x.vientDeChanger);
+        };
+        index[cle(noeuds[0])] = 0;
+        std::vector<int> buts;
+        for (std::size_t i = 0; i < noeuds.size(); ++i) {
+            const Noeud x = noeuds[i];
+            if (NiveauFini(x.n)) {
+                buts.push_back(int(i));
+                continue;
+            }
+            auto lie = [&](Noeud y) {
+                auto [it, nouveau] = index.emplace(cle(y), int(noeuds.size()));
+                if (nouveau) {
+                    noeuds.push_back(std::move(y));
+                    avant.emplace_back();
+                }
+                avant[it->second].push_back(int(i));
+            };
+            for (int d = 0; d < 4; ++d) {
+                Noeud y{x.n, x.boule, false};
+                if (Joue(y.n, y.boule, solveur::DX[d], solveur::DY[d]))
+                    lie(std::move(y));
+            }
+            if (!x.vientDeChanger)
+                lie({x.n, !x.boule, true});
+        }
+        std::vector<int> reste(noeuds.size(), -1);
+        std::deque<int> file(buts.begin(), buts.end());
+        for (int b : buts)
+            reste[b] = 0;
+        for (; !file.empty(); file.pop_front())
+            for (int a : avant[file.front()])
+                if (reste[a] < 0) {
+                    reste[a] = reste[file.front()] + 1;
+                    file.push_back(a);
+                }
+        const solveur::Plateau p(depart);
+        const solveur::Relaxation relaxation(p);
+        for (std::size_t i = 0; i < noeuds.size(); ++i) {
+            const Noeud& x = noeuds[i];
+            if (!x.boule || x.vientDeChanger || NiveauFini(x.n))
+                continue;
+            uint64_t gemmes = 0;
+            for (int z = 0; z < p.nbZelmites(); ++z) {
+                const int cz = p.caseZelmite(z);
+                if (LitCase(x.n, uint8_t(solveur::ColonneDe(cz)), uint8_t(solveur::LigneDe(cz))) ==
+                    CaseZelmite)
+                    gemmes |= uint64_t(1) << (z + solveur::DecalageZelmites);
+            }
+            const int h =
+                relaxation.Estime(solveur::Case(x.n.PosBoule.x, x.n.PosBoule.y),
+                                  solveur::Case(x.n.PosCarre.x, x.n.PosCarre.y), &gemmes, 1);
+            if (reste[i] < 0)
+                continue; // no solution left: any estimate will do
+            ASSERT_LE(h, reste[i]) << "essai " << essai;
+            ++verifies;
+        }
+    }
+    EXPECT_GT(verifies, 1000);
 }
 
 struct CasConnu {

@@ -16,22 +16,29 @@
 #include "TableEtats.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace zorvane::solveur {
 
 template <int W> class Recherche {
   public:
-    Recherche(const Plateau& p, const Relaxation& r, const OptionsSolveur& o)
-        : p_(p), r_(r), options_(o), cumul_(NbCases * 4) {
+    // debut: when the solving began, for the time limit.
+    Recherche(const Plateau& p, const Relaxation& r, const OptionsSolveur& o,
+              std::chrono::steady_clock::time_point debut)
+        : p_(p), r_(r), debut_(debut), options_(o), cumul_(NbCases * 4), glissades_(NbCases * 4) {
         for (int c = 0; c < NbCases; ++c)
             for (int d = 0; d < 4; ++d) {
                 Cle<W> m{};
+                Cases cases{};
+                Marque(cases, c);
                 const Rayon& ray = p.rayon(c, d);
                 for (int j = 0; j < ray.longueur; ++j) {
                     const int z = p.zelmite(ray.cases[j]);
                     if (z >= 0)
                         Pose(m, z);
                     cumul_[c * 4 + d][j] = m;
+                    Marque(cases, ray.cases[j]);
+                    glissades_[c * 4 + d][j] = cases;
                 }
             }
     }
@@ -69,7 +76,7 @@ template <int W> class Recherche {
                     res.coups = Chemin(e.etat);
                     break;
                 }
-                if (table_.taille() >= options_.etatsMax) {
+                if (table_.taille() >= options_.etatsMax || TempsEcoule(res.etatsDeveloppes)) {
                     res.verdict = VerdictSolveur::Abandon;
                     break;
                 }
@@ -84,13 +91,15 @@ template <int W> class Recherche {
     }
 
   private:
+    // Checked every 4096 expansions: reading the clock costs more than an expansion.
+    bool TempsEcoule(uint64_t developpes) const {
+        return options_.dureeMax.count() > 0 && developpes % 4096 == 0 &&
+               std::chrono::steady_clock::now() - debut_ > options_.dureeMax;
+    }
+
     static void Pose(Cle<W>& c, int z) {
         const int bit = z + DecalageZelmites;
         c[bit / 64] |= uint64_t(1) << (bit % 64);
-    }
-    static bool Presente(const Cle<W>& c, int z) {
-        const int bit = z + DecalageZelmites;
-        return c[bit / 64] >> (bit % 64) & 1;
     }
     static int Boule(const Cle<W>& c) { return int(c[0] & 0xFF); }
     static int Carre(const Cle<W>& c) { return int(c[0] >> 8 & 0xFF); }
@@ -136,27 +145,33 @@ template <int W> class Recherche {
         const int g = table_.cout(i);
         const int hi = table_.estimation(i);
         const Cle<W> cle = table_.cle(i);
+        suivants_.clear();
         Developpe(cle, [&](const Cle<W>& suivant, int cout, int, int) {
-            const int gs = g + cout;
-            uint32_t j = table_.cherche(suivant);
+            const uint64_t hache = TableEtats<W>::Hache(suivant);
+            table_.precharge(hache);
+            suivants_.push_back({suivant, hache, cout});
+        });
+        for (const Suivant& s : suivants_) {
+            const int gs = g + s.cout;
+            uint32_t j = table_.cherche(s.cle, s.hache);
             int hs;
             if (j == TableEtats<W>::Aucun) {
-                hs = Estime(suivant);
+                hs = Estime(s.cle);
                 if (hs != Infini)
-                    hs = std::max(hs, hi - cout);
-                j = table_.ajoute(suivant, uint16_t(gs), uint8_t(hs), i);
+                    hs = std::max(hs, hi - s.cout);
+                j = table_.ajoute(s.cle, uint16_t(gs), uint8_t(hs), i);
                 if (hs == Infini)
-                    return; // kept so that it is not estimated again
+                    continue; // kept so that it is not estimated again
             } else {
                 hs = table_.estimation(j);
                 if (hs == Infini || table_.cout(j) <= gs)
-                    return;
+                    continue;
                 table_.ameliore(j, uint16_t(gs), i);
             }
             Pousse({j, uint16_t(gs)}, std::max(gs + hs, f), hs);
             if (gs + hs <= f && std::size_t(hs) < h)
                 h = hs;
-        });
+        }
     }
 
     // The ball's slide: the number of cells it travels (0: it cannot move).
@@ -166,21 +181,64 @@ template <int W> class Recherche {
         return rang >= 0 ? rang : r.longueur;
     }
 
-    // The square's arrival, or -1 when it cannot move.
-    int GlisseCarre(int s, int b, const Cle<W>& c, int d) const {
-        const Rayon& r = p_.rayon(s, d);
-        int j = 0;
-        for (; j < r.longueur; ++j) {
-            const int cell = r.cases[j];
-            const int z = p_.zelmite(cell);
-            if (cell == b || (z >= 0 && Presente(c, z)))
-                break;
+    // What stops the square besides walls: the ball and the gems left, one bit per cell of each
+    // row and of each column.
+    struct Obstacles {
+        std::array<uint16_t, NbLignes> lignes{};
+        std::array<uint16_t, NbColonnes> colonnes{};
+        void bascule(int c) {
+            lignes[LigneDe(c)] ^= uint16_t(1u << ColonneDe(c));
+            colonnes[ColonneDe(c)] ^= uint16_t(1u << LigneDe(c));
         }
-        return j ? r.cases[j - 1] : -1;
+    };
+
+    Obstacles ObstaclesDe(int b, const Cle<W>& c) const {
+        Obstacles o;
+        o.bascule(b);
+        for (int m = 0; m < W; ++m) {
+            uint64_t mot = m == 0 ? c[0] >> DecalageZelmites : c[m];
+            const int base = m == 0 ? 0 : 64 * m - DecalageZelmites;
+            for (; mot; mot &= mot - 1)
+                o.bascule(p_.caseZelmite(base + std::countr_zero(mot)));
+        }
+        return o;
+    }
+
+    // The cells the square travels: up to the nearest obstacle of its row or column in the
+    // direction, or to the wall that ends the ray.
+    int PasCarre(int s, const Obstacles& o, int d) const {
+        const int x = ColonneDe(s), y = LigneDe(s);
+        uint32_t devant;
+        int libres;
+        switch (d) {
+        case 0:
+            devant = o.colonnes[x] & ((1u << y) - 1);
+            libres = devant ? y - 1 - (31 - std::countl_zero(devant)) : y;
+            break;
+        case 1:
+            devant = uint32_t(o.colonnes[x]) >> (y + 1);
+            libres = devant ? std::countr_zero(devant) : NbLignes;
+            break;
+        case 2:
+            devant = o.lignes[y] & ((1u << x) - 1);
+            libres = devant ? x - 1 - (31 - std::countl_zero(devant)) : x;
+            break;
+        default:
+            devant = uint32_t(o.lignes[y]) >> (x + 1);
+            libres = devant ? std::countr_zero(devant) : NbColonnes;
+            break;
+        }
+        return std::min<int>(libres, p_.rayon(s, d).longueur);
+    }
+
+    // The square's arrival, or -1 when it cannot move.
+    int GlisseCarre(int s, const Obstacles& o, int d) const {
+        const int k = PasCarre(s, o, d);
+        return k ? p_.rayon(s, d).cases[k - 1] : -1;
     }
 
     // Every square cell reachable with the ball and the gems where they are, by a shortest path.
-    void ParcoursCarre(int s, int b, const Cle<W>& c) {
+    void ParcoursCarre(int s, const Obstacles& o) {
         distance_.fill(-1);
         distance_[s] = 0;
         trace_[s] = {};
@@ -189,19 +247,17 @@ template <int W> class Recherche {
         for (int t = 0; t < nbFile_; ++t) {
             const int x = file_[t];
             for (int d = 0; d < 4; ++d) {
-                const int y = GlisseCarre(x, b, c, d);
+                const int k = PasCarre(x, o, d);
+                const Rayon& r = p_.rayon(x, d);
+                const int y = k ? r.cases[k - 1] : -1;
                 if (y < 0 || distance_[y] >= 0)
                     continue;
                 distance_[y] = int16_t(distance_[x] + 1);
                 direction_[y] = int8_t(d);
-                trace_[y] = trace_[x];
-                for (int cell = x; cell != y;) {
-                    cell = Case(ColonneDe(cell) + DX[d], LigneDe(cell) + DY[d]);
-                    Marque(trace_[y], cell);
-                }
-                const int bx = ColonneDe(y) + DX[d], by = LigneDe(y) + DY[d];
-                if (DansLaGrille(bx, by))
-                    Marque(trace_[y], Case(bx, by)); // what stopped it
+                // The cells of this slide, and what stopped it unless a wall did.
+                const Cases& glissade = glissades_[x * 4 + d][k < r.longueur ? k : k - 1];
+                for (std::size_t m = 0; m < glissade.size(); ++m)
+                    trace_[y][m] = trace_[x][m] | glissade[m];
                 precedente_[y] = uint8_t(x);
                 file_[nbFile_++] = uint8_t(y);
             }
@@ -228,38 +284,55 @@ template <int W> class Recherche {
                 f(AvecPieces(SansZelmites(c, cumul_[b * 4 + d][k - 1]), arriveeSeule[d], s), 1, -1,
                   d);
         }
-        ParcoursCarre(s, b, c);
+        const Obstacles avant = ObstaclesDe(b, c);
+        ParcoursCarre(s, avant);
+        // The obstacles after each lone ball move, made when a detour must be replayed.
+        std::array<Obstacles, 4> apres;
+        std::array<bool, 4> apresFaits{};
+        std::array<int8_t, NbCases> dirs;
         for (int t = 1; t < nbFile_; ++t) {
             const int sn = file_[t];
+            int longueur = -1; // the detour's directions, read once when needed
             for (int d = 0; d < 4; ++d) {
                 const int k = GlisseBoule(b, sn, d);
                 if (!k)
                     continue;
                 const int arrivee = p_.rayon(b, d).cases[k - 1];
-                const Cle<W> apres = SansZelmites(c, cumul_[b * 4 + d][k - 1]);
-                if (arrivee == arriveeSeule[d] && Rejouable(s, sn, b, d, k, apres))
-                    continue;
-                f(AvecPieces(apres, arrivee, sn), distance_[sn] + 3, sn, d);
+                const Cle<W> cle = SansZelmites(c, cumul_[b * 4 + d][k - 1]);
+                if (arrivee == arriveeSeule[d] && !Touche(sn, b, d, k))
+                    continue; // the ball can go first, the detour replays the same
+                if (arrivee == arriveeSeule[d]) {
+                    if (!apresFaits[d]) {
+                        apres[d] = ObstaclesDe(arrivee, cle);
+                        apresFaits[d] = true;
+                    }
+                    if (longueur < 0)
+                        longueur = CheminCarre(s, sn, dirs);
+                    if (Rejoue(s, sn, apres[d], dirs, longueur))
+                        continue;
+                }
+                f(AvecPieces(cle, arrivee, sn), distance_[sn] + 3, sn, d);
             }
         }
     }
 
-    // Whether the square's path to sn, found by the last ParcoursCarre, leads there again after
-    // the ball's slide of k cells from b in direction d (leaving the gems of c). It does when
-    // the slide touches none of the cells the path crossed or stopped against.
-    bool Rejouable(int s, int sn, int b, int d, int k, const Cle<W>& c) const {
-        const Rayon& r = p_.rayon(b, d);
-        bool touche = Contient(trace_[sn], b);
-        for (int j = 0; j < k && !touche; ++j)
-            touche = Contient(trace_[sn], r.cases[j]);
-        if (!touche)
-            return true;
-        std::array<int8_t, NbCases> dirs;
-        const int n = CheminCarre(s, sn, dirs);
-        const int arrivee = r.cases[k - 1];
+    // Whether the ball's slide of k cells from b in direction d touches a cell that the square's
+    // path to sn, found by the last ParcoursCarre, crossed or stopped against. If not, the path
+    // replays the same after the slide.
+    bool Touche(int sn, int b, int d, int k) const {
+        const Cases& glissade = glissades_[b * 4 + d][k - 1];
+        bool touche = false;
+        for (std::size_t m = 0; m < glissade.size(); ++m)
+            touche |= (glissade[m] & trace_[sn][m]) != 0;
+        return touche;
+    }
+
+    // Whether the square's path, played among the obstacles o, still leads from s to sn.
+    bool Rejoue(int s, int sn, const Obstacles& o, const std::array<int8_t, NbCases>& dirs,
+                int longueur) const {
         int x = s;
-        for (int m = 0; m < n && x >= 0; ++m)
-            x = GlisseCarre(x, arrivee, c, dirs[m]);
+        for (int m = 0; m < longueur && x >= 0; ++m)
+            x = GlisseCarre(x, o, dirs[m]);
         return x == sn;
     }
 
@@ -292,9 +365,21 @@ template <int W> class Recherche {
 
     const Plateau& p_;
     const Relaxation& r_;
+    const std::chrono::steady_clock::time_point debut_;
     OptionsSolveur options_;
-    std::vector<std::array<Cle<W>, NbColonnes - 1>> cumul_; // gems crossed up to each ray cell
+    // The cells each square path crossed or stopped against: [cell / 64] bit cell % 64.
+    using Cases = std::array<uint64_t, (NbCases + 63) / 64>;
+    static void Marque(Cases& m, int c) { m[c / 64] |= uint64_t(1) << (c % 64); }
+
+    std::vector<std::array<Cle<W>, NbColonnes - 1>> cumul_;    // gems crossed up to each ray cell
+    std::vector<std::array<Cases, NbColonnes - 1>> glissades_; // start and cells up to each one
     TableEtats<W> table_;
+    struct Suivant {
+        Cle<W> cle;
+        uint64_t hache;
+        int cout;
+    };
+    std::vector<Suivant> suivants_; // one expansion's successors, their slots prefetched
     std::vector<std::vector<std::vector<Entree>>> ouverts_; // [f][h]
 
     std::array<int16_t, NbCases> distance_{};
@@ -302,11 +387,7 @@ template <int W> class Recherche {
     std::array<uint8_t, NbCases> precedente_{};
     std::array<uint8_t, NbCases> file_{};
     int nbFile_ = 0;
-    // The cells each square path crossed or stopped against: [cell / 64] bit cell % 64.
-    using Cases = std::array<uint64_t, (NbCases + 63) / 64>;
-    std::array<Cases, NbCases> trace_{};
-    static void Marque(Cases& m, int c) { m[c / 64] |= uint64_t(1) << (c % 64); }
-    static bool Contient(const Cases& m, int c) { return m[c / 64] >> (c % 64) & 1; }
+    std::array<Cases, NbCases> trace_{}; // what each square path crossed or stopped against
 };
 
 } // namespace zorvane::solveur

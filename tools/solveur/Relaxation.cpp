@@ -24,23 +24,24 @@ struct GrapheInverse {
     std::vector<uint32_t> debut; // sources of node n: source[debut[n] .. debut[n + 1])
     std::vector<uint32_t> source;
     std::vector<uint8_t> cout;
+    std::vector<bool> carre; // a move of the square
 };
 
-// Calls f(target, cost) for every relaxed move from the node.
+// Calls f(target, cost, whether the square moves) for every relaxed move from the node.
 template <class F> void Successeurs(const Plateau& p, int b, int s, int bouleActive, F&& f) {
     for (int d = 0; d < 4; ++d) {
         const Rayon& r = p.rayon(b, d);
         const int rang = Plateau::RangSurRayon(b, d, s, r.longueur);
         const int k = rang >= 0 ? rang : r.longueur;
         if (k > 0)
-            f(Noeud(r.cases[k - 1], s, 1), bouleActive ? 1 : 2);
+            f(Noeud(r.cases[k - 1], s, 1), bouleActive ? 1 : 2, false);
     }
     for (int d = 0; d < 4; ++d) {
         const Rayon& r = p.rayon(s, d);
         for (int j = 0; j < r.longueur && r.cases[j] != b; ++j) {
             const bool fin = j + 1 == r.longueur || r.cases[j + 1] == b;
             if (fin || p.zelmite(r.cases[j + 1]) >= 0)
-                f(Noeud(b, r.cases[j], 0), bouleActive ? 2 : 1);
+                f(Noeud(b, r.cases[j], 0), bouleActive ? 2 : 1, true);
         }
     }
 }
@@ -58,36 +59,122 @@ GrapheInverse Inverse(const Plateau& p) {
             for (int s = 0; s < NbCases; ++s)
                 if (PairePossible(p, b, s))
                     for (int a = 0; a < 2; ++a)
-                        Successeurs(p, b, s, a,
-                                    [&](int cible, int c) { f(Noeud(b, s, a), cible, c); });
+                        Successeurs(p, b, s, a, [&](int cible, int c, bool carre) {
+                            f(Noeud(b, s, a), cible, c, carre);
+                        });
     };
-    pourChaqueArc([&](int, int cible, int) { ++g.debut[cible + 1]; });
+    pourChaqueArc([&](int, int cible, int, bool) { ++g.debut[cible + 1]; });
     for (int n = 0; n < nbNoeuds; ++n)
         g.debut[n + 1] += g.debut[n];
     g.source.resize(g.debut[nbNoeuds]);
     g.cout.resize(g.debut[nbNoeuds]);
+    g.carre.resize(g.debut[nbNoeuds]);
     std::vector<uint32_t> place(g.debut.begin(), g.debut.end() - 1);
-    pourChaqueArc([&](int n, int cible, int c) {
+    pourChaqueArc([&](int n, int cible, int c, bool carre) {
         g.source[place[cible]] = uint32_t(n);
+        g.carre[place[cible]] = carre;
         g.cout[place[cible]++] = uint8_t(c);
     });
     return g;
 }
 
+// Backward Dijkstra over the move costs 1 and 2, from the distances already in dist; with
+// bouleSeule, only through ball moves.
+void Rebours(const GrapheInverse& g, std::vector<uint8_t>& dist, bool bouleSeule,
+             std::vector<std::vector<uint32_t>>& seaux) {
+    for (uint32_t n = 0; n < dist.size(); ++n)
+        if (dist[n] != Infini)
+            seaux[dist[n]].push_back(n);
+    for (int c = 0; c < Infini; ++c) {
+        for (std::size_t i = 0; i < seaux[c].size(); ++i) {
+            const uint32_t m = seaux[c][i];
+            if (dist[m] != c)
+                continue;
+            for (uint32_t e = g.debut[m]; e < g.debut[m + 1]; ++e) {
+                if (bouleSeule && g.carre[e])
+                    continue;
+                const int nc = std::min(c + g.cout[e], Infini - 1);
+                if (nc < dist[g.source[e]]) {
+                    dist[g.source[e]] = uint8_t(nc);
+                    seaux[nc].push_back(g.source[e]);
+                }
+            }
+        }
+        seaux[c].clear();
+    }
+}
+
+// The (ball, square) pairs the relaxed game reaches from the start: only from those can a real
+// game cross a gem.
+std::vector<bool> PairesAtteignables(const Plateau& p) {
+    std::vector<bool> vu(NbCases * NbCases * 2);
+    std::vector<int> file{Noeud(p.boule(), p.carre(), 1)};
+    vu[file[0]] = true;
+    for (std::size_t t = 0; t < file.size(); ++t) {
+        const int n = file[t];
+        Successeurs(p, n / 2 / NbCases, n / 2 % NbCases, n % 2, [&](int cible, int, bool) {
+            if (!vu[cible]) {
+                vu[cible] = true;
+                file.push_back(cible);
+            }
+        });
+    }
+    std::vector<bool> paires(NbCases * NbCases);
+    for (int n = 0; n < NbCases * NbCases * 2; ++n)
+        if (vu[n])
+            paires[n / 2] = true;
+    return paires;
+}
+
 } // namespace
 
-Relaxation::Relaxation(const Plateau& p) : nbZelmites_(p.nbZelmites()) {
+Relaxation::Relaxation(const Plateau& p)
+    : nbZelmites_(p.nbZelmites()), atteignables_(PairesAtteignables(p)) {
+    const std::vector<int> suivies = Eparpillees(p, MaxChaineCarre);
+    rangCarre_.assign(nbZelmites_, -1);
+    for (std::size_t i = 0; i < suivies.size(); ++i)
+        rangCarre_[suivies[i]] = int8_t(i);
     CalculeDistances(p);
     CalculeEcarts(p);
     CalculeChaine();
+    chaineCarre_ = std::make_unique<ChaineCarre>(p, *this, suivies, atteignables_);
+}
+
+Relaxation::~Relaxation() = default;
+
+std::vector<int> Relaxation::Eparpillees(const Plateau& p, int nombre) const {
+    std::vector<int> choisies;
+    if (nbZelmites_ <= nombre) {
+        for (int z = 0; z < nbZelmites_; ++z)
+            choisies.push_back(z);
+        return choisies;
+    }
+    std::vector<int> proche(nbZelmites_, 1000);
+    for (int derniere = p.boule(); int(choisies.size()) < nombre;
+         derniere = p.caseZelmite(choisies.back())) {
+        int loin = -1;
+        for (int z = 0; z < nbZelmites_; ++z) {
+            const int cz = p.caseZelmite(z);
+            const int d = std::abs(ColonneDe(cz) - ColonneDe(derniere)) +
+                          std::abs(LigneDe(cz) - LigneDe(derniere));
+            proche[z] = std::min(proche[z], d);
+            if (proche[z] > 0 && (loin < 0 || proche[z] > proche[loin]))
+                loin = z;
+        }
+        choisies.push_back(loin);
+    }
+    return choisies;
 }
 
 void Relaxation::CalculeDistances(const Plateau& p) {
     distances_.assign(std::size_t(NbCases) * NbCases * nbZelmites_, Infini);
+    const int suivies =
+        int(std::count_if(rangCarre_.begin(), rangCarre_.end(), [](int8_t r) { return r >= 0; }));
+    apresDeplacement_.assign(std::size_t(NbCases) * NbCases * suivies, Infini);
     if (nbZelmites_ == 0)
         return;
     const GrapheInverse g = Inverse(p);
-    std::vector<uint8_t> dist(NbCases * NbCases * 2);
+    std::vector<uint8_t> dist(NbCases * NbCases * 2), deplace(dist.size());
     std::vector<std::vector<uint32_t>> seaux(Infini);
     for (int z = 0; z < nbZelmites_; ++z) {
         // Seeds: the nodes from which one ball move crosses the gem.
@@ -107,60 +194,33 @@ void Relaxation::CalculeDistances(const Plateau& p) {
                     }
                 }
             }
-        for (uint32_t n = 0; n < dist.size(); ++n)
-            if (dist[n] != Infini)
-                seaux[dist[n]].push_back(n);
-        // Backward Dijkstra over the move costs 1 and 2.
-        for (int c = 1; c < Infini; ++c) {
-            for (std::size_t i = 0; i < seaux[c].size(); ++i) {
-                const uint32_t m = seaux[c][i];
-                if (dist[m] != c)
-                    continue;
-                for (uint32_t e = g.debut[m]; e < g.debut[m + 1]; ++e) {
-                    const int nc = std::min(c + g.cout[e], Infini - 1);
-                    if (nc < dist[g.source[e]]) {
-                        dist[g.source[e]] = uint8_t(nc);
-                        seaux[nc].push_back(g.source[e]);
-                    }
-                }
-            }
-            seaux[c].clear();
-        }
+        Rebours(g, dist, false, seaux);
         for (int b = 0; b < NbCases; ++b)
             for (int s = 0; s < NbCases; ++s)
                 distances_[(std::size_t(b) * NbCases + s) * nbZelmites_ + z] = dist[Noeud(b, s, 1)];
+        const int rang = rangCarre_[z];
+        if (rang < 0)
+            continue;
+        // The same once the square has moved at least once: a square move, then the distance;
+        // before it only ball moves, whose crossings do not count yet.
+        std::fill(deplace.begin(), deplace.end(), Infini);
+        for (uint32_t m = 0; m < dist.size(); ++m)
+            for (uint32_t e = g.debut[m]; e < g.debut[m + 1]; ++e)
+                if (g.carre[e])
+                    deplace[g.source[e]] =
+                        std::min(deplace[g.source[e]], Somme(g.cout[e], dist[m]));
+        Rebours(g, deplace, true, seaux);
+        for (int b = 0; b < NbCases; ++b)
+            for (int s = 0; s < NbCases; ++s)
+                apresDeplacement_[(std::size_t(b) * NbCases + s) * suivies + rang] =
+                    deplace[Noeud(b, s, 1)];
     }
 }
 
 void Relaxation::CalculeEcarts(const Plateau& p) {
-    // The chain: every gem, or up to MaxChaine spread over the board, starting with the one
-    // farthest from the start.
+    // The chain: every gem, or up to MaxChaine spread over the board.
     rangChaine_.assign(nbZelmites_, -1);
-    std::vector<int> choisies;
-    if (nbZelmites_ <= MaxChaine) {
-        for (int z = 0; z < nbZelmites_; ++z)
-            choisies.push_back(z);
-    } else {
-        int premiere = 0;
-        for (int z = 0; z < nbZelmites_; ++z)
-            if (Distance(z, p.boule(), p.carre()) > Distance(premiere, p.boule(), p.carre()))
-                premiere = z;
-        choisies.push_back(premiere);
-        std::vector<int> proche(nbZelmites_, 1000);
-        while (int(choisies.size()) < MaxChaine) {
-            const int derniere = p.caseZelmite(choisies.back());
-            int loin = -1;
-            for (int z = 0; z < nbZelmites_; ++z) {
-                const int cz = p.caseZelmite(z);
-                const int d = std::abs(ColonneDe(cz) - ColonneDe(derniere)) +
-                              std::abs(LigneDe(cz) - LigneDe(derniere));
-                proche[z] = std::min(proche[z], d);
-                if (proche[z] > 0 && (loin < 0 || proche[z] > proche[loin]))
-                    loin = z;
-            }
-            choisies.push_back(loin);
-        }
-    }
+    const std::vector<int> choisies = Eparpillees(p, MaxChaine);
     for (int z : choisies) {
         rangChaine_[z] = int8_t(chaine_.size());
         chaine_.push_back(uint8_t(z));
@@ -171,7 +231,7 @@ void Relaxation::CalculeEcarts(const Plateau& p) {
     // (0 when the same move crosses z).
     for (int b = 0; b < NbCases; ++b)
         for (int s = 0; s < NbCases; ++s) {
-            if (!PairePossible(p, b, s))
+            if (!atteignables_[b * NbCases + s])
                 continue;
             for (int d = 0; d < 4; ++d) {
                 const Rayon& r = p.rayon(b, d);
@@ -218,7 +278,7 @@ void Relaxation::CalculeChaine() {
 int Relaxation::Estime(int boule, int carre, const uint64_t* cle, int nbMots) const {
     const uint8_t* ligne = &distances_[(std::size_t(boule) * NbCases + carre) * nbZelmites_];
     int plusLoin = 0;
-    uint32_t ens = 0;
+    uint32_t ens = 0, ensCarre = 0;
     for (int m = 0; m < nbMots; ++m) {
         uint64_t mot = m == 0 ? cle[0] >> DecalageZelmites : cle[m];
         const int base = m == 0 ? 0 : 64 * m - DecalageZelmites;
@@ -229,6 +289,8 @@ int Relaxation::Estime(int boule, int carre, const uint64_t* cle, int nbMots) co
             plusLoin = std::max<int>(plusLoin, ligne[z]);
             if (rangChaine_[z] >= 0)
                 ens |= 1u << rangChaine_[z];
+            if (rangCarre_[z] >= 0)
+                ensCarre |= 1u << rangCarre_[z];
         }
     }
     if (ens == 0)
@@ -240,7 +302,10 @@ int Relaxation::Estime(int boule, int carre, const uint64_t* cle, int nbMots) co
         chaine =
             std::min<int>(chaine, Somme(ligne[chaine_[f]], parcours_[std::size_t(ens) * c + f]));
     }
-    return std::max(plusLoin, chaine);
+    const int suivie = chaineCarre_->Borne(
+        boule, carre, ensCarre,
+        &apresDeplacement_[(std::size_t(boule) * NbCases + carre) * chaineCarre_->taille()]);
+    return std::max({plusLoin, chaine, suivie});
 }
 
 } // namespace zorvane::solveur

@@ -8,11 +8,14 @@
 //   costs at least Ecart(a, b), the fewest codes from any state just after a move that crossed
 //   a until one crosses b. The cheapest order over up to 20 gems is tabulated for every subset
 //   (Held-Karp), so that the bound of a state costs one pass over its gems.
+// - The chain that follows the square (ChaineCarre), over up to 12 gems.
 #pragma once
 
+#include "ChaineCarre.h"
 #include "Plateau.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace zorvane::solveur {
@@ -23,9 +26,15 @@ constexpr int MaxChaine = 20;
 class Relaxation {
   public:
     explicit Relaxation(const Plateau& p);
+    ~Relaxation();
 
     uint8_t Distance(int z, int boule, int carre) const {
         return distances_[(std::size_t(boule) * NbCases + carre) * nbZelmites_ + z];
+    }
+    // The same for the i-th gem that ChaineCarre follows, when the square must move at least
+    // once before the crossing.
+    uint8_t DistanceApresDeplacement(int i, int boule, int carre) const {
+        return apresDeplacement_[(std::size_t(boule) * NbCases + carre) * rangsSuivis() + i];
     }
 
     // The bound for a ball-active state whose key holds the remaining gems (bit z + 16 of the
@@ -34,6 +43,8 @@ class Relaxation {
 
   private:
     void CalculeDistances(const Plateau& p);
+    // Up to `nombre` gems spread over the board, the one farthest from the start first.
+    std::vector<int> Eparpillees(const Plateau& p, int nombre) const;
     void CalculeEcarts(const Plateau& p);
     void CalculeChaine();
 
@@ -43,6 +54,11 @@ class Relaxation {
     std::vector<uint8_t> chaine_;    // chain gem -> gem
     std::vector<uint8_t> ecarts_;    // [a][b] over chain gems
     std::vector<uint8_t> parcours_;  // [subset][first]: cheapest order over the subset
+    std::vector<bool> atteignables_; // [ball][square]: pairs the relaxed game reaches
+    std::unique_ptr<ChaineCarre> chaineCarre_;
+    std::vector<int8_t> rangCarre_;         // gem -> its place in chaineCarre_, -1 outside
+    std::vector<uint8_t> apresDeplacement_; // [boule][carre][followed gem]
+    std::size_t rangsSuivis() const { return apresDeplacement_.size() / (NbCases * NbCases); }
 };
 
 } // namespace zorvane::solveur

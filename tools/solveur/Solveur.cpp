@@ -10,8 +10,9 @@ namespace {
 
 template <int W>
 ResultatSolveur ResousAvec(const solveur::Plateau& p, const OptionsSolveur& options) {
+    const auto debut = std::chrono::steady_clock::now();
     const solveur::Relaxation relaxation(p);
-    return solveur::Recherche<W>(p, relaxation, options).Lance();
+    return solveur::Recherche<W>(p, relaxation, options, debut).Lance();
 }
 
 } // namespace

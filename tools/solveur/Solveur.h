@@ -5,6 +5,7 @@
 
 #include "Niveau.h"
 
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -25,7 +26,8 @@ enum class VerdictSolveur {
 };
 
 struct OptionsSolveur {
-    uint64_t etatsMax = 30'000'000; // about 20 bytes each for levels of up to 48 gems
+    uint64_t etatsMax = 30'000'000;        // about 40 bytes each for levels of up to 48 gems
+    std::chrono::milliseconds dureeMax{0}; // 0: no limit; otherwise gives up after it
 };
 
 struct ResultatSolveur {

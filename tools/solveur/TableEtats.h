@@ -1,6 +1,8 @@
 // The states met by the search, each stored once: its key (pieces and remaining gems), the
 // codes spent to reach it, its estimate and the state it was reached from. Open addressing over
-// a power-of-two array of indices.
+// a power-of-two array of slots; a slot keeps the key's first word beside the state's index, so
+// that most probes cost one memory access, and the caller can prefetch the slot of a key before
+// probing.
 #pragma once
 
 #include <array>
@@ -15,7 +17,7 @@ template <int W> class TableEtats {
   public:
     static constexpr uint32_t Aucun = 0xFFFFFFFF;
 
-    TableEtats() : cases_(1 << 16, Aucun) {}
+    TableEtats() : cases_(std::size_t(1) << 16) {}
 
     std::size_t taille() const { return cout_.size(); }
     const Cle<W>& cle(uint32_t i) const { return cles_[i]; }
@@ -23,12 +25,24 @@ template <int W> class TableEtats {
     uint8_t estimation(uint32_t i) const { return estimation_[i]; }
     uint32_t parent(uint32_t i) const { return parent_[i]; }
 
+    static uint64_t Hache(const Cle<W>& c) {
+        uint64_t h = 0x9E3779B97F4A7C15ull;
+        for (uint64_t mot : c) {
+            h ^= mot;
+            h *= 0xBF58476D1CE4E5B9ull;
+            h ^= h >> 31;
+        }
+        return h;
+    }
+
+    void precharge(uint64_t hache) const { __builtin_prefetch(&cases_[hache & masque()]); }
+
     // The index of the state, or Aucun.
-    uint32_t cherche(const Cle<W>& c) const {
-        for (std::size_t k = Hache(c) & masque();; k = (k + 1) & masque()) {
-            const uint32_t i = cases_[k];
-            if (i == Aucun || Egales(cles_[i], c))
-                return i;
+    uint32_t cherche(const Cle<W>& c, uint64_t hache) const {
+        for (std::size_t k = hache & masque();; k = (k + 1) & masque()) {
+            const Case& e = cases_[k];
+            if (e.index == Aucun || (e.premier == c[0] && (W == 1 || cles_[e.index] == c)))
+                return e.index;
         }
     }
 
@@ -50,39 +64,27 @@ template <int W> class TableEtats {
     }
 
   private:
-    static bool Egales(const Cle<W>& a, const Cle<W>& b) {
-        for (int m = 0; m < W; ++m)
-            if (a[m] != b[m])
-                return false;
-        return true;
-    }
+    struct Case {
+        uint64_t premier = 0; // the key's first word
+        uint32_t index = Aucun;
+    };
 
     std::size_t masque() const { return cases_.size() - 1; }
 
-    static uint64_t Hache(const Cle<W>& c) {
-        uint64_t h = 0x9E3779B97F4A7C15ull;
-        for (uint64_t mot : c) {
-            h ^= mot;
-            h *= 0xBF58476D1CE4E5B9ull;
-            h ^= h >> 31;
-        }
-        return h;
-    }
-
     void place(uint32_t i) {
         std::size_t k = Hache(cles_[i]) & masque();
-        while (cases_[k] != Aucun)
+        while (cases_[k].index != Aucun)
             k = (k + 1) & masque();
-        cases_[k] = i;
+        cases_[k] = {cles_[i][0], i};
     }
 
     void agrandit() {
-        cases_.assign(cases_.size() * 2, Aucun);
+        cases_.assign(cases_.size() * 2, Case{});
         for (uint32_t i = 0; i < cout_.size(); ++i)
             place(i);
     }
 
-    std::vector<uint32_t> cases_;
+    std::vector<Case> cases_;
     std::vector<Cle<W>> cles_;
     std::vector<uint16_t> cout_;
     std::vector<uint8_t> estimation_;

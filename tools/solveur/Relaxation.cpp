@@ -1,6 +1,7 @@
 #include "Relaxation.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdlib>
 
@@ -130,14 +131,36 @@ std::vector<bool> PairesAtteignables(const Plateau& p) {
 
 Relaxation::Relaxation(const Plateau& p)
     : nbZelmites_(p.nbZelmites()), atteignables_(PairesAtteignables(p)) {
-    const std::vector<int> suivies = Eparpillees(p, MaxChaineCarre);
-    rangCarre_.assign(nbZelmites_, -1);
-    for (std::size_t i = 0; i < suivies.size(); ++i)
-        rangCarre_[suivies[i]] = int8_t(i);
+    // The chains that follow the square: the gems spread over the board, then, when there are
+    // more, a second chain over those left out completed with every other one of the first.
+    std::vector<std::vector<int>> suivies{Eparpillees(p, MaxChaineCarre)};
+    if (nbZelmites_ > MaxChaineCarre) {
+        std::vector<bool> dedans(nbZelmites_);
+        for (int z : suivies[0])
+            dedans[z] = true;
+        std::vector<int> autres;
+        for (int z = 0; z < nbZelmites_ && int(autres.size()) < MaxChaineCarre; ++z)
+            if (!dedans[z])
+                autres.push_back(z);
+        for (std::size_t i = 0; i < suivies[0].size() && int(autres.size()) < MaxChaineCarre;
+             i += 2)
+            autres.push_back(suivies[0][i]);
+        suivies.push_back(autres);
+    }
+    placeApres_.assign(nbZelmites_, -1);
+    for (const auto& chaine : suivies) {
+        rangsCarre_.emplace_back(nbZelmites_, -1);
+        for (std::size_t i = 0; i < chaine.size(); ++i) {
+            rangsCarre_.back()[chaine[i]] = int8_t(i);
+            if (placeApres_[chaine[i]] < 0)
+                placeApres_[chaine[i]] = nbSuivies_++;
+        }
+    }
     CalculeDistances(p);
     CalculeEcarts(p);
     CalculeChaine();
-    chaineCarre_ = std::make_unique<ChaineCarre>(p, *this, suivies, atteignables_);
+    for (auto& chaine : suivies)
+        chainesCarre_.push_back(std::make_unique<ChaineCarre>(p, *this, chaine, atteignables_));
 }
 
 Relaxation::~Relaxation() = default;
@@ -168,9 +191,7 @@ std::vector<int> Relaxation::Eparpillees(const Plateau& p, int nombre) const {
 
 void Relaxation::CalculeDistances(const Plateau& p) {
     distances_.assign(std::size_t(NbCases) * NbCases * nbZelmites_, Infini);
-    const int suivies =
-        int(std::count_if(rangCarre_.begin(), rangCarre_.end(), [](int8_t r) { return r >= 0; }));
-    apresDeplacement_.assign(std::size_t(NbCases) * NbCases * suivies, Infini);
+    apresDeplacement_.assign(std::size_t(NbCases) * NbCases * nbSuivies_, Infini);
     if (nbZelmites_ == 0)
         return;
     const GrapheInverse g = Inverse(p);
@@ -198,8 +219,8 @@ void Relaxation::CalculeDistances(const Plateau& p) {
         for (int b = 0; b < NbCases; ++b)
             for (int s = 0; s < NbCases; ++s)
                 distances_[(std::size_t(b) * NbCases + s) * nbZelmites_ + z] = dist[Noeud(b, s, 1)];
-        const int rang = rangCarre_[z];
-        if (rang < 0)
+        const int place = placeApres_[z];
+        if (place < 0)
             continue;
         // The same once the square has moved at least once: a square move, then the distance;
         // before it only ball moves, whose crossings do not count yet.
@@ -212,7 +233,7 @@ void Relaxation::CalculeDistances(const Plateau& p) {
         Rebours(g, deplace, true, seaux);
         for (int b = 0; b < NbCases; ++b)
             for (int s = 0; s < NbCases; ++s)
-                apresDeplacement_[(std::size_t(b) * NbCases + s) * suivies + rang] =
+                apresDeplacement_[(std::size_t(b) * NbCases + s) * nbSuivies_ + place] =
                     deplace[Noeud(b, s, 1)];
     }
 }
@@ -278,7 +299,8 @@ void Relaxation::CalculeChaine() {
 int Relaxation::Estime(int boule, int carre, const uint64_t* cle, int nbMots) const {
     const uint8_t* ligne = &distances_[(std::size_t(boule) * NbCases + carre) * nbZelmites_];
     int plusLoin = 0;
-    uint32_t ens = 0, ensCarre = 0;
+    uint32_t ens = 0;
+    std::array<uint32_t, 2> ensCarre{};
     for (int m = 0; m < nbMots; ++m) {
         uint64_t mot = m == 0 ? cle[0] >> DecalageZelmites : cle[m];
         const int base = m == 0 ? 0 : 64 * m - DecalageZelmites;
@@ -289,8 +311,9 @@ int Relaxation::Estime(int boule, int carre, const uint64_t* cle, int nbMots) co
             plusLoin = std::max<int>(plusLoin, ligne[z]);
             if (rangChaine_[z] >= 0)
                 ens |= 1u << rangChaine_[z];
-            if (rangCarre_[z] >= 0)
-                ensCarre |= 1u << rangCarre_[z];
+            for (std::size_t c = 0; c < rangsCarre_.size(); ++c)
+                if (rangsCarre_[c][z] >= 0)
+                    ensCarre[c] |= 1u << rangsCarre_[c][z];
         }
     }
     if (ens == 0)
@@ -302,9 +325,10 @@ int Relaxation::Estime(int boule, int carre, const uint64_t* cle, int nbMots) co
         chaine =
             std::min<int>(chaine, Somme(ligne[chaine_[f]], parcours_[std::size_t(ens) * c + f]));
     }
-    const int suivie = chaineCarre_->Borne(
-        boule, carre, ensCarre,
-        &apresDeplacement_[(std::size_t(boule) * NbCases + carre) * chaineCarre_->taille()]);
+    int suivie = 0;
+    for (std::size_t c = 0; c < chainesCarre_.size(); ++c)
+        suivie = std::max(suivie, chainesCarre_[c]->Borne(boule, carre, ensCarre[c],
+                                                          LigneApresDeplacement(boule, carre)));
     return std::max({plusLoin, chaine, suivie});
 }
 

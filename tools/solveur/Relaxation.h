@@ -31,11 +31,15 @@ class Relaxation {
     uint8_t Distance(int z, int boule, int carre) const {
         return distances_[(std::size_t(boule) * NbCases + carre) * nbZelmites_ + z];
     }
-    // The same for the i-th gem that ChaineCarre follows, when the square must move at least
-    // once before the crossing.
-    uint8_t DistanceApresDeplacement(int i, int boule, int carre) const {
-        return apresDeplacement_[(std::size_t(boule) * NbCases + carre) * rangsSuivis() + i];
+    // The same when the square must move at least once before the crossing; only for the gems
+    // a ChaineCarre follows.
+    uint8_t DistanceApresDeplacement(int z, int boule, int carre) const {
+        return LigneApresDeplacement(boule, carre)[placeApres_[z]];
     }
+    const uint8_t* LigneApresDeplacement(int boule, int carre) const {
+        return &apresDeplacement_[(std::size_t(boule) * NbCases + carre) * nbSuivies_];
+    }
+    int PlaceApresDeplacement(int z) const { return placeApres_[z]; }
 
     // The bound for a ball-active state whose key holds the remaining gems (bit z + 16 of the
     // words). Infini when a remaining gem can never be collected.
@@ -55,10 +59,11 @@ class Relaxation {
     std::vector<uint8_t> ecarts_;    // [a][b] over chain gems
     std::vector<uint8_t> parcours_;  // [subset][first]: cheapest order over the subset
     std::vector<bool> atteignables_; // [ball][square]: pairs the relaxed game reaches
-    std::unique_ptr<ChaineCarre> chaineCarre_;
-    std::vector<int8_t> rangCarre_;         // gem -> its place in chaineCarre_, -1 outside
-    std::vector<uint8_t> apresDeplacement_; // [boule][carre][followed gem]
-    std::size_t rangsSuivis() const { return apresDeplacement_.size() / (NbCases * NbCases); }
+    std::vector<std::unique_ptr<ChaineCarre>> chainesCarre_; // over different gems
+    std::vector<std::vector<int8_t>> rangsCarre_; // per chain: gem -> its place, -1 outside
+    std::vector<int> placeApres_;                 // gem -> its place in apresDeplacement_, or -1
+    int nbSuivies_ = 0;
+    std::vector<uint8_t> apresDeplacement_; // [boule][carre][place]
 };
 
 } // namespace zorvane::solveur

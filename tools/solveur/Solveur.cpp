@@ -4,13 +4,15 @@
 #include "Recherche.h"
 #include "Relaxation.h"
 
+#include <ctime>
+
 namespace zorvane {
 
 namespace {
 
 template <int W>
 ResultatSolveur ResousAvec(const solveur::Plateau& p, const OptionsSolveur& options) {
-    const auto debut = std::chrono::steady_clock::now();
+    const std::clock_t debut = std::clock();
     const solveur::Relaxation relaxation(p);
     return solveur::Recherche<W>(p, relaxation, options, debut).Lance();
 }

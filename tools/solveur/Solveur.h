@@ -27,7 +27,7 @@ enum class VerdictSolveur {
 
 struct OptionsSolveur {
     uint64_t etatsMax = 30'000'000;        // about 40 bytes each for levels of up to 48 gems
-    std::chrono::milliseconds dureeMax{0}; // 0: no limit; otherwise gives up after it
+    std::chrono::milliseconds dureeMax{0}; // processor time; 0: no limit
 };
 
 struct ResultatSolveur {

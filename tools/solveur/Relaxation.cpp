@@ -131,21 +131,23 @@ std::vector<bool> PairesAtteignables(const Plateau& p) {
 
 Relaxation::Relaxation(const Plateau& p)
     : nbZelmites_(p.nbZelmites()), atteignables_(PairesAtteignables(p)) {
-    // The chains that follow the square: the gems spread over the board, then, when there are
-    // more, a second chain over those left out completed with every other one of the first.
+    // The chains that follow the square: the gems spread over the board and, when there are
+    // more, two chains over those left out, each completed with every other gem of the first.
     std::vector<std::vector<int>> suivies{Eparpillees(p, MaxChaineCarre)};
     if (nbZelmites_ > MaxChaineCarre) {
         std::vector<bool> dedans(nbZelmites_);
         for (int z : suivies[0])
             dedans[z] = true;
-        std::vector<int> autres;
-        for (int z = 0; z < nbZelmites_ && int(autres.size()) < MaxChaineCarre; ++z)
-            if (!dedans[z])
-                autres.push_back(z);
-        for (std::size_t i = 0; i < suivies[0].size() && int(autres.size()) < MaxChaineCarre;
-             i += 2)
-            autres.push_back(suivies[0][i]);
-        suivies.push_back(autres);
+        for (std::size_t parite = 0; parite < 2; ++parite) {
+            std::vector<int> autres;
+            for (int z = 0; z < nbZelmites_ && int(autres.size()) < MaxChaineCarre; ++z)
+                if (!dedans[z])
+                    autres.push_back(z);
+            for (std::size_t i = parite;
+                 i < suivies[0].size() && int(autres.size()) < MaxChaineCarre; i += 2)
+                autres.push_back(suivies[0][i]);
+            suivies.push_back(autres);
+        }
     }
     placeApres_.assign(nbZelmites_, -1);
     for (const auto& chaine : suivies) {
@@ -300,7 +302,7 @@ int Relaxation::Estime(int boule, int carre, const uint64_t* cle, int nbMots) co
     const uint8_t* ligne = &distances_[(std::size_t(boule) * NbCases + carre) * nbZelmites_];
     int plusLoin = 0;
     uint32_t ens = 0;
-    std::array<uint32_t, 2> ensCarre{};
+    std::array<uint32_t, 3> ensCarre{}; // one per chain
     for (int m = 0; m < nbMots; ++m) {
         uint64_t mot = m == 0 ? cle[0] >> DecalageZelmites : cle[m];
         const int base = m == 0 ? 0 : 64 * m - DecalageZelmites;

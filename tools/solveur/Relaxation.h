@@ -8,7 +8,8 @@
 //   costs at least Ecart(a, b), the fewest codes from any state just after a move that crossed
 //   a until one crosses b. The cheapest order over up to 20 gems is tabulated for every subset
 //   (Held-Karp), so that the bound of a state costs one pass over its gems.
-// - The chain that follows the square (ChaineCarre), over up to 12 gems.
+// - Chains that follow the square (ChaineCarre), over up to 14 gems each: one, or three when
+//   the board holds more gems.
 #pragma once
 
 #include "ChaineCarre.h"

@@ -181,6 +181,15 @@ void ChaineCarre::CalculeParcours() {
                 parcours_[q * lignes + i] = calcul[i * largeur_ + q];
 }
 
+void ChaineCarre::Precharge(int boule, int carre, uint32_t ens) const {
+    const int q = numeroCarre_[carre];
+    if (ens == 0 || q < 0)
+        return;
+    __builtin_prefetch(&parcours_[(std::size_t(q) << taille()) * taille() + Indice(ens, 0)]);
+    __builtin_prefetch(&fixes_[(std::size_t(q) * NbCases + boule) * taille()]);
+    __builtin_prefetch(&parcoursLibre_[Indice(ens, 0)]);
+}
+
 int ChaineCarre::Borne(int boule, int carre, uint32_t ens, const uint8_t* apresDeplacement) const {
     const int q = numeroCarre_[carre];
     if (ens == 0 || q < 0)

@@ -31,6 +31,8 @@ class ChaineCarre {
     // gem i) left; apresDeplacement: Relaxation::LigneApresDeplacement of that state.
     int Borne(int boule, int carre, uint32_t ens, const uint8_t* apresDeplacement) const;
 
+    void Precharge(int boule, int carre, uint32_t ens) const;
+
   private:
     std::size_t Indice(uint32_t ens, int f) const { return std::size_t(ens) * taille() + f; }
     uint8_t DistanceFixe(int f, int q, int boule) const {

@@ -152,23 +152,35 @@ template <int W> class Recherche {
             table_.precharge(hache);
             suivants_.push_back({suivant, hache, cout});
         });
+        // New states are stored first and estimated afterwards, their bounds' tables prefetched
+        // meanwhile; a state met twice in one expansion is new from its index.
+        const uint32_t premierNouveau = uint32_t(table_.taille());
         for (const Suivant& s : suivants_) {
             const int gs = g + s.cout;
             uint32_t j = table_.cherche(s.cle, s.hache);
-            int hs;
             if (j == TableEtats<W>::Aucun) {
-                hs = Estime(s.cle);
-                if (hs != Infini)
-                    hs = std::max(hs, hi - s.cout);
-                j = table_.ajoute(s.cle, uint16_t(gs), uint8_t(hs), i);
-                if (hs == Infini)
-                    continue; // kept so that it is not estimated again
-            } else {
-                hs = table_.estimation(j);
-                if (hs == Infini || table_.cout(j) <= gs)
-                    continue;
-                table_.ameliore(j, uint16_t(gs), i);
+                j = table_.ajoute(s.cle, uint16_t(gs), 0, i);
+                r_.Precharge(Boule(s.cle), Carre(s.cle), s.cle.data(), W);
+                continue;
             }
+            if (table_.cout(j) <= gs)
+                continue;
+            table_.ameliore(j, uint16_t(gs), i);
+            const int hs = table_.estimation(j);
+            if (j >= premierNouveau || hs == Infini)
+                continue; // estimated and pushed below, or dead
+            Pousse({j, uint16_t(gs)}, std::max(gs + hs, f), hs);
+            if (gs + hs <= f && std::size_t(hs) < h)
+                h = hs;
+        }
+        for (uint32_t j = premierNouveau; j < table_.taille(); ++j) {
+            int hs = Estime(table_.cle(j));
+            const int gs = table_.cout(j);
+            if (hs != Infini)
+                hs = std::max(hs, hi - (gs - g)); // the parent's bound still holds
+            table_.estime(j, uint8_t(hs));
+            if (hs == Infini)
+                continue; // kept so that it is not estimated again
             Pousse({j, uint16_t(gs)}, std::max(gs + hs, f), hs);
             if (gs + hs <= f && std::size_t(hs) < h)
                 h = hs;
@@ -242,7 +254,8 @@ template <int W> class Recherche {
     void ParcoursCarre(int s, const Obstacles& o) {
         distance_.fill(-1);
         distance_[s] = 0;
-        trace_[s] = {};
+        passe_[s] = {};
+        arret_[s] = {};
         nbFile_ = 0;
         file_[nbFile_++] = uint8_t(s);
         for (int t = 0; t < nbFile_; ++t) {
@@ -256,9 +269,12 @@ template <int W> class Recherche {
                 distance_[y] = int16_t(distance_[x] + 1);
                 direction_[y] = int8_t(d);
                 // The cells of this slide, and what stopped it unless a wall did.
-                const Cases& glissade = glissades_[x * 4 + d][k < r.longueur ? k : k - 1];
+                const Cases& glissade = glissades_[x * 4 + d][k - 1];
                 for (std::size_t m = 0; m < glissade.size(); ++m)
-                    trace_[y][m] = trace_[x][m] | glissade[m];
+                    passe_[y][m] = passe_[x][m] | glissade[m];
+                arret_[y] = arret_[x];
+                if (k < r.longueur)
+                    Marque(arret_[y], r.cases[k]);
                 precedente_[y] = uint8_t(x);
                 file_[nbFile_++] = uint8_t(y);
             }
@@ -300,7 +316,7 @@ template <int W> class Recherche {
                     continue;
                 const int arrivee = p_.rayon(b, d).cases[k - 1];
                 const Cle<W> cle = SansZelmites(c, cumul_[b * 4 + d][k - 1]);
-                if (arrivee == arriveeSeule[d] && !Touche(sn, b, d, k))
+                if (arrivee == arriveeSeule[d] && !Touche(sn, b, d, k, arrivee))
                     continue; // the ball can go first, the detour replays the same
                 if (arrivee == arriveeSeule[d]) {
                     if (!apresFaits[d]) {
@@ -317,14 +333,18 @@ template <int W> class Recherche {
         }
     }
 
-    // Whether the ball's slide of k cells from b in direction d touches a cell that the square's
-    // path to sn, found by the last ParcoursCarre, crossed or stopped against. If not, the path
-    // replays the same after the slide.
-    bool Touche(int sn, int b, int d, int k) const {
+    // Whether the ball's slide of k cells from b in direction d can change the square's path to
+    // sn, found by the last ParcoursCarre. The slide leaves its start and the gems it takes empty,
+    // which matters where they stopped the square, and it fills its arrival, which matters where
+    // the square went through. The cells it crosses stay as they were. If not, the path replays
+    // the same after the slide.
+    bool Touche(int sn, int b, int d, int k, int arrivee) const {
+        if (Contient(passe_[sn], arrivee))
+            return true;
         const Cases& glissade = glissades_[b * 4 + d][k - 1];
         bool touche = false;
         for (std::size_t m = 0; m < glissade.size(); ++m)
-            touche |= (glissade[m] & trace_[sn][m]) != 0;
+            touche |= (glissade[m] & arret_[sn][m]) != 0;
         return touche;
     }
 
@@ -388,7 +408,10 @@ template <int W> class Recherche {
     std::array<uint8_t, NbCases> precedente_{};
     std::array<uint8_t, NbCases> file_{};
     int nbFile_ = 0;
-    std::array<Cases, NbCases> trace_{}; // what each square path crossed or stopped against
+    // Per square path: the cells it went through, and those that stopped it (not walls).
+    std::array<Cases, NbCases> passe_{};
+    std::array<Cases, NbCases> arret_{};
+    static bool Contient(const Cases& m, int c) { return m[c / 64] >> (c % 64) & 1; }
 };
 
 } // namespace zorvane::solveur

@@ -298,11 +298,37 @@ void Relaxation::CalculeChaine() {
         }
 }
 
+Relaxation::Ensembles Relaxation::EnsemblesRestants(const uint64_t* cle, int nbMots) const {
+    Ensembles e;
+    for (int m = 0; m < nbMots; ++m) {
+        uint64_t mot = m == 0 ? cle[0] >> DecalageZelmites : cle[m];
+        const int base = m == 0 ? 0 : 64 * m - DecalageZelmites;
+        for (; mot; mot &= mot - 1) {
+            const int z = base + std::countr_zero(mot);
+            if (rangChaine_[z] >= 0)
+                e.chaine |= 1u << rangChaine_[z];
+            for (std::size_t c = 0; c < rangsCarre_.size(); ++c)
+                if (rangsCarre_[c][z] >= 0)
+                    e.carre[c] |= 1u << rangsCarre_[c][z];
+        }
+    }
+    return e;
+}
+
+void Relaxation::Precharge(int boule, int carre, const uint64_t* cle, int nbMots) const {
+    const std::size_t paire = std::size_t(boule) * NbCases + carre;
+    __builtin_prefetch(&distances_[paire * nbZelmites_]);
+    __builtin_prefetch(LigneApresDeplacement(boule, carre));
+    const Ensembles e = EnsemblesRestants(cle, nbMots);
+    if (e.chaine)
+        __builtin_prefetch(&parcours_[std::size_t(e.chaine) * chaine_.size()]);
+    for (std::size_t c = 0; c < chainesCarre_.size(); ++c)
+        chainesCarre_[c]->Precharge(boule, carre, e.carre[c]);
+}
+
 int Relaxation::Estime(int boule, int carre, const uint64_t* cle, int nbMots) const {
     const uint8_t* ligne = &distances_[(std::size_t(boule) * NbCases + carre) * nbZelmites_];
     int plusLoin = 0;
-    uint32_t ens = 0;
-    std::array<uint32_t, 3> ensCarre{}; // one per chain
     for (int m = 0; m < nbMots; ++m) {
         uint64_t mot = m == 0 ? cle[0] >> DecalageZelmites : cle[m];
         const int base = m == 0 ? 0 : 64 * m - DecalageZelmites;
@@ -311,25 +337,21 @@ int Relaxation::Estime(int boule, int carre, const uint64_t* cle, int nbMots) co
             if (ligne[z] == Infini)
                 return Infini;
             plusLoin = std::max<int>(plusLoin, ligne[z]);
-            if (rangChaine_[z] >= 0)
-                ens |= 1u << rangChaine_[z];
-            for (std::size_t c = 0; c < rangsCarre_.size(); ++c)
-                if (rangsCarre_[c][z] >= 0)
-                    ensCarre[c] |= 1u << rangsCarre_[c][z];
         }
     }
-    if (ens == 0)
+    const Ensembles e = EnsemblesRestants(cle, nbMots);
+    if (e.chaine == 0)
         return plusLoin;
     const int c = int(chaine_.size());
     int chaine = Infini;
-    for (uint32_t x = ens; x; x &= x - 1) {
+    for (uint32_t x = e.chaine; x; x &= x - 1) {
         const int f = std::countr_zero(x);
-        chaine =
-            std::min<int>(chaine, Somme(ligne[chaine_[f]], parcours_[std::size_t(ens) * c + f]));
+        chaine = std::min<int>(chaine,
+                               Somme(ligne[chaine_[f]], parcours_[std::size_t(e.chaine) * c + f]));
     }
     int suivie = 0;
-    for (std::size_t c = 0; c < chainesCarre_.size(); ++c)
-        suivie = std::max(suivie, chainesCarre_[c]->Borne(boule, carre, ensCarre[c],
+    for (std::size_t k = 0; k < chainesCarre_.size(); ++k)
+        suivie = std::max(suivie, chainesCarre_[k]->Borne(boule, carre, e.carre[k],
                                                           LigneApresDeplacement(boule, carre)));
     return std::max({plusLoin, chaine, suivie});
 }

@@ -15,6 +15,7 @@
 #include "ChaineCarre.h"
 #include "Plateau.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -46,7 +47,17 @@ class Relaxation {
     // words). Infini when a remaining gem can never be collected.
     int Estime(int boule, int carre, const uint64_t* cle, int nbMots) const;
 
+    // Asks the cache for what Estime will read for this state.
+    void Precharge(int boule, int carre, const uint64_t* cle, int nbMots) const;
+
   private:
+    // The chain subsets of the gems left, for the plain chain and for each ChaineCarre.
+    struct Ensembles {
+        uint32_t chaine = 0;
+        std::array<uint32_t, 3> carre{};
+    };
+    Ensembles EnsemblesRestants(const uint64_t* cle, int nbMots) const;
+
     void CalculeDistances(const Plateau& p);
     // Up to `nombre` gems spread over the board, the one farthest from the start first.
     std::vector<int> Eparpillees(const Plateau& p, int nombre) const;

@@ -58,6 +58,8 @@ template <int W> class TableEtats {
         return i;
     }
 
+    void estime(uint32_t i, uint8_t estimation) { estimation_[i] = estimation; }
+
     void ameliore(uint32_t i, uint16_t cout, uint32_t parent) {
         cout_[i] = cout;
         parent_[i] = parent;

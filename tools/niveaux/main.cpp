@@ -1,0 +1,8 @@
+#include "Commandes.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    return zorvane::ExecuteOutilNiveaux(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                                        std::cerr);
+}

@@ -1,0 +1,208 @@
+#include "ChaineCarre.h"
+
+#include "Relaxation.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+namespace zorvane::solveur {
+
+namespace {
+
+inline uint8_t Somme(uint8_t a, uint8_t b) {
+    if (a == Infini || b == Infini)
+        return Infini;
+    return uint8_t(std::min(Infini - 1, a + b));
+}
+
+// The tables hold finite bounds of at most Plafond (lowering a bound keeps it a bound), so that
+// two finite ones never add up to Infini: the sum below needs no test and vectorises.
+constexpr unsigned Plafond = 127;
+
+inline uint8_t Plafonne(uint8_t v) {
+    return v == Infini ? Infini : uint8_t(std::min(v, uint8_t(Plafond)));
+}
+
+inline uint8_t SommePlafonnee(uint8_t a, uint8_t b) {
+    const unsigned r = unsigned(a) + b;
+    return uint8_t(r >= Infini ? Infini : r > Plafond ? Plafond : r);
+}
+
+// For every square q: ligne[q] = min(ligne[q], fixe[q] + suite[q], libre[q] + suiteLibre).
+void Combine(uint8_t* __restrict ligne, const uint8_t* __restrict fixe,
+             const uint8_t* __restrict libre, const uint8_t* __restrict suite, uint8_t suiteLibre,
+             int largeur) {
+    for (int q = 0; q < largeur; ++q) {
+        const uint8_t reste = SommePlafonnee(fixe[q], suite[q]);
+        const uint8_t ailleurs = SommePlafonnee(libre[q], suiteLibre);
+        const uint8_t v = reste < ailleurs ? reste : ailleurs;
+        ligne[q] = ligne[q] < v ? ligne[q] : v;
+    }
+}
+
+// The ball's slide from b with the square at s: cells travelled (0: it cannot move).
+int Glissade(const Plateau& p, int b, int s, int d) {
+    const Rayon& r = p.rayon(b, d);
+    const int rang = Plateau::RangSurRayon(b, d, s, r.longueur);
+    return rang >= 0 ? rang : r.longueur;
+}
+
+} // namespace
+
+ChaineCarre::ChaineCarre(const Plateau& p, const Relaxation& r, std::vector<int> zelmites,
+                         const std::vector<bool>& atteignables)
+    : zelmites_(std::move(zelmites)), numeroCarre_(NbCases, -1) {
+    for (int z : zelmites_)
+        places_.push_back(r.PlaceApresDeplacement(z));
+    for (int s = 0; s < NbCases; ++s)
+        for (int b = 0; b < NbCases; ++b)
+            if (atteignables[b * NbCases + s]) {
+                numeroCarre_[s] = int(carres_.size());
+                carres_.push_back(s);
+                break;
+            }
+    largeur_ = int((carres_.size() + 15) / 16 * 16);
+    CalculeDistancesFixes(p);
+    CalculeEcarts(p, r, atteignables);
+    CalculeParcours();
+}
+
+void ChaineCarre::CalculeDistancesFixes(const Plateau& p) {
+    const int k = taille();
+    fixes_.assign(carres_.size() * NbCases * k, Infini);
+    std::vector<std::vector<uint8_t>> avant(NbCases); // ball cells one move before each cell
+    std::vector<int> file;
+    for (std::size_t q = 0; q < carres_.size(); ++q) {
+        const int s = carres_[q];
+        for (auto& v : avant)
+            v.clear();
+        for (int b = 0; b < NbCases; ++b)
+            if (!p.mur(b) && b != s)
+                for (int d = 0; d < 4; ++d)
+                    if (const int n = Glissade(p, b, s, d))
+                        avant[p.rayon(b, d).cases[n - 1]].push_back(uint8_t(b));
+        for (int f = 0; f < k; ++f) {
+            std::array<uint8_t, NbCases> dist;
+            dist.fill(Infini);
+            const int cz = p.caseZelmite(zelmites_[f]);
+            file.clear();
+            for (int b = 0; b < NbCases; ++b)
+                if (!p.mur(b) && b != s)
+                    for (int d = 0; d < 4; ++d)
+                        if (Plateau::RangSurRayon(b, d, cz, Glissade(p, b, s, d)) >= 0 &&
+                            dist[b] == Infini) {
+                            dist[b] = 1;
+                            file.push_back(b);
+                        }
+            for (std::size_t t = 0; t < file.size(); ++t)
+                for (const uint8_t b : avant[file[t]])
+                    if (dist[b] == Infini) {
+                        dist[b] = uint8_t(std::min(Infini - 1, dist[file[t]] + 1));
+                        file.push_back(b);
+                    }
+            for (int b = 0; b < NbCases; ++b)
+                fixes_[(q * NbCases + b) * k + f] = dist[b];
+        }
+    }
+}
+
+void ChaineCarre::CalculeEcarts(const Plateau& p, const Relaxation& r,
+                                const std::vector<bool>& atteignables) {
+    const int k = taille();
+    std::vector<int8_t> rang(p.nbZelmites(), -1);
+    for (int i = 0; i < k; ++i)
+        rang[zelmites_[i]] = int8_t(i);
+    ecartFixe_.assign(std::size_t(k) * k * largeur_, Infini);
+    ecartLibre_.assign(std::size_t(k) * k * largeur_, Infini);
+    for (std::size_t q = 0; q < carres_.size(); ++q) {
+        const int s = carres_[q];
+        for (int b = 0; b < NbCases; ++b) {
+            if (!atteignables[b * NbCases + s])
+                continue;
+            for (int d = 0; d < 4; ++d) {
+                const int n = Glissade(p, b, s, d);
+                uint32_t croisees = 0;
+                for (int j = 0; j < n; ++j) {
+                    const int z = p.zelmite(p.rayon(b, d).cases[j]);
+                    if (z >= 0 && rang[z] >= 0)
+                        croisees |= 1u << rang[z];
+                }
+                if (!croisees)
+                    continue;
+                // After this move the next gem costs at least the fixed square's ball moves (0
+                // when the move crosses it too), or the relaxed cost with the square moving.
+                const int arrivee = p.rayon(b, d).cases[n - 1];
+                for (uint32_t x = croisees; x; x &= x - 1) {
+                    const int a = std::countr_zero(x);
+                    for (int g = 0; g < k; ++g) {
+                        const std::size_t i = (std::size_t(a) * k + g) * largeur_ + q;
+                        const uint8_t fixe =
+                            (croisees >> g & 1) ? 0 : Plafonne(DistanceFixe(g, int(q), arrivee));
+                        ecartFixe_[i] = std::min(ecartFixe_[i], fixe);
+                        ecartLibre_[i] = std::min(
+                            ecartLibre_[i],
+                            Plafonne(r.DistanceApresDeplacement(zelmites_[g], arrivee, s)));
+                    }
+                }
+            }
+        }
+    }
+}
+
+void ChaineCarre::CalculeParcours() {
+    // Computed with the squares innermost, one pass over them per next gem, then turned so that
+    // the entries a state reads (one square, one subset, every first gem) are together.
+    const int k = taille();
+    const std::size_t lignes = (std::size_t(1) << k) * k;
+    std::vector<uint8_t> calcul(lignes * largeur_, Infini);
+    parcoursLibre_.assign(lignes, Infini);
+    for (uint32_t ens = 1; ens < (1u << k); ++ens)
+        for (uint32_t x = ens; x; x &= x - 1) {
+            const int f = std::countr_zero(x);
+            const uint32_t reste = ens & ~(1u << f);
+            uint8_t* ligne = &calcul[Indice(ens, f) * largeur_];
+            if (!reste)
+                std::fill(ligne, ligne + carres_.size(), 0);
+            for (uint32_t y = reste; y; y &= y - 1) {
+                const int g = std::countr_zero(y);
+                const std::size_t e = (std::size_t(f) * k + g) * largeur_;
+                Combine(ligne, &ecartFixe_[e], &ecartLibre_[e],
+                        &calcul[Indice(reste, g) * largeur_], parcoursLibre_[Indice(reste, g)],
+                        largeur_);
+            }
+            parcoursLibre_[Indice(ens, f)] = *std::min_element(ligne, ligne + largeur_);
+        }
+    // The turn goes by blocks of 64 rows, which stay in the cache while each column is written.
+    parcours_.assign(carres_.size() * lignes, Infini);
+    for (std::size_t debut = 0; debut < lignes; debut += 64)
+        for (std::size_t q = 0; q < carres_.size(); ++q)
+            for (std::size_t i = debut; i < std::min(lignes, debut + 64); ++i)
+                parcours_[q * lignes + i] = calcul[i * largeur_ + q];
+}
+
+void ChaineCarre::Precharge(int boule, int carre, uint32_t ens) const {
+    const int q = numeroCarre_[carre];
+    if (ens == 0 || q < 0)
+        return;
+    __builtin_prefetch(&parcours_[(std::size_t(q) << taille()) * taille() + Indice(ens, 0)]);
+    __builtin_prefetch(&fixes_[(std::size_t(q) * NbCases + boule) * taille()]);
+    __builtin_prefetch(&parcoursLibre_[Indice(ens, 0)]);
+}
+
+int ChaineCarre::Borne(int boule, int carre, uint32_t ens, const uint8_t* apresDeplacement) const {
+    const int q = numeroCarre_[carre];
+    if (ens == 0 || q < 0)
+        return 0; // nothing left to follow (or a square the relaxed game never reaches)
+    const uint8_t* reste = &parcours_[(std::size_t(q) << taille()) * taille()];
+    int borne = Infini;
+    for (uint32_t x = ens; x; x &= x - 1) {
+        const int f = std::countr_zero(x);
+        borne = std::min<int>(borne, Somme(DistanceFixe(f, q, boule), reste[Indice(ens, f)]));
+        borne = std::min<int>(borne,
+                              Somme(apresDeplacement[places_[f]], parcoursLibre_[Indice(ens, f)]));
+    }
+    return borne;
+}
+
+} // namespace zorvane::solveur

@@ -1,5 +1,6 @@
 // The editor's controls: its tool bar in PanelEdit, the palette in EditNivPanel, its menus.
 #include "Editeur.h"
+#include "Boutons.h"
 #include "ImageWidget.h"
 #include "Principal.h"
 
@@ -32,19 +33,6 @@ const DefinitionOutil Outils[5] = {
     {"ImgMur", "MurRB", "MurMS", "&Mur", "C'est moche un mur, non ? "},
     {"ImgGomme", "GommeRB", "GommeMS", "&Gomme", "Pour effacer tes conneries"},
 };
-
-QToolButton* Bouton(QWidget* parent, const char* nom, const char* image, const QString& bulle,
-                    int x) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(nom);
-    b->setGeometry(x, 4, 42, 42);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setIcon(QIcon(QString(":/images/") + image));
-    b->setIconSize(QSize(32, 32));
-    b->setToolTip(bulle);
-    return b;
-}
 
 QAction* Action(QObject* parent, const char* nom, const QString& texte) {
     auto* a = new QAction(texte, parent);
@@ -94,13 +82,14 @@ TEditeur::TEditeur(TMainForm& fenetre) : QObject(&fenetre), f(fenetre) {
 }
 
 void TEditeur::Construit() {
-    ChargeNivSB =
-        Bouton(f.PanelEdit, "ChargeNivSB", "chargeniv.png", "Charger un ensemble de niveaux", 8);
-    CreerEnsSB = Bouton(f.PanelEdit, "CreerEnsSB", "creerens.png",
-                        "Créer un nouvel ensemble de niveaux", 56);
-    ModifDesSB = Bouton(f.PanelEdit, "ModifDesSB", "modifdes.png",
-                        "Modifier la description d'un ensemble de niveaux", 104);
-    SaveLevSB = Bouton(f.PanelEdit, "SaveLevSB", "enregistrer.png", "Enregistrer", 152);
+    ChargeNivSB = BoutonPlat(f.PanelEdit, "ChargeNivSB", "chargeniv.png",
+                             "Charger un ensemble de niveaux", {8, 4, 42, 42});
+    CreerEnsSB = BoutonPlat(f.PanelEdit, "CreerEnsSB", "creerens.png",
+                            "Créer un nouvel ensemble de niveaux", {56, 4, 42, 42});
+    ModifDesSB = BoutonPlat(f.PanelEdit, "ModifDesSB", "modifdes.png",
+                            "Modifier la description d'un ensemble de niveaux", {104, 4, 42, 42});
+    SaveLevSB =
+        BoutonPlat(f.PanelEdit, "SaveLevSB", "enregistrer.png", "Enregistrer", {152, 4, 42, 42});
     ModifDesSB->setEnabled(false);
     SaveLevSB->setEnabled(false);
     BitBtn1 =

@@ -1,5 +1,6 @@
 // The solution player: the level's stored solution replayed move by move on a copy of the level,
 // like a tape, and the game given back as it was on eject.
+#include "Boutons.h"
 #include "ImageWidget.h"
 #include "Messages.h"
 #include "Principal.h"
@@ -22,15 +23,7 @@ int Intervalle(int position) {
 
 void TMainForm::ConstruitLecteur() {
     auto bouton = [this](const char* nom, const char* image, const char* bulle, int x) {
-        auto* b = new QToolButton(SolucePanel);
-        b->setObjectName(nom);
-        b->setGeometry(x, 4, 36, 41);
-        b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setIcon(QIcon(QString(":/images/") + image));
-        b->setIconSize(QSize(32, 32));
-        b->setToolTip(bulle);
-        return b;
+        return BoutonPlat(SolucePanel, nom, image, bulle, {x, 4, 36, 41});
     };
     PlaySB = bouton("PlaySB", "jouer.png", "Jouer", 0);
     PauseSB = bouton("PauseSB", "pause.png", "Pause", 38);

@@ -1,4 +1,5 @@
 // The controls and menus of the main window, placed as designed on its 792 x 554 client area.
+#include "Boutons.h"
 #include "ImageWidget.h"
 #include "Principal.h"
 
@@ -13,19 +14,6 @@
 namespace zorvane {
 
 namespace {
-
-QToolButton* Bouton(QWidget* parent, const char* nom, const char* image, const QString& bulle,
-                    QRect place) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(nom);
-    b->setGeometry(place);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setIcon(QIcon(QString(":/images/") + image));
-    b->setIconSize(QSize(32, 32));
-    b->setToolTip(bulle);
-    return b;
-}
 
 QAction* Action(QObject* parent, const char* nom, const QString& texte,
                 const QKeySequence& raccourci = {}) {
@@ -51,17 +39,19 @@ void TMainForm::ConstruitControles() {
     SBPanel->setObjectName("SBPanel");
     SBPanel->setGeometry(0, 0, 794, 49);
     SBPanel->setAutoFillBackground(true);
-    NouveauSB = Bouton(SBPanel, "NouveauSB", "nouveau.png", "Nouveau jeu", {11, 4, 42, 42});
-    RecommencerSB = Bouton(SBPanel, "RecommencerSB", "recommencer.png", "Recommencer le niveau",
-                           {51, 4, 42, 42});
-    ChargerSB = Bouton(SBPanel, "ChargerSB", "charger.png", "Charger", {107, 4, 42, 42});
+    NouveauSB = BoutonPlat(SBPanel, "NouveauSB", "nouveau.png", "Nouveau jeu", {11, 4, 42, 42});
+    RecommencerSB = BoutonPlat(SBPanel, "RecommencerSB", "recommencer.png", "Recommencer le niveau",
+                               {51, 4, 42, 42});
+    ChargerSB = BoutonPlat(SBPanel, "ChargerSB", "charger.png", "Charger", {107, 4, 42, 42});
     EnregistrerSB =
-        Bouton(SBPanel, "EnregistrerSB", "enregistrer.png", "Enregistrer", {147, 4, 42, 42});
-    EffacerSB =
-        Bouton(SBPanel, "EffacerSB", "effacer.png", "Effacer un enregistrement", {187, 4, 42, 42});
-    EditeurSB = Bouton(SBPanel, "EditeurSB", "editeur.png", "Editeur de Niveaux", {243, 4, 42, 42});
-    SolutionSB = Bouton(SBPanel, "SolutionSB", "solution.png", "", {299, 4, 41, 41});
-    AboutSB = Bouton(SBPanel, "AboutSB", "apropos_sb.png", "A propos d' Zorvane", {355, 4, 42, 42});
+        BoutonPlat(SBPanel, "EnregistrerSB", "enregistrer.png", "Enregistrer", {147, 4, 42, 42});
+    EffacerSB = BoutonPlat(SBPanel, "EffacerSB", "effacer.png", "Effacer un enregistrement",
+                           {187, 4, 42, 42});
+    EditeurSB =
+        BoutonPlat(SBPanel, "EditeurSB", "editeur.png", "Editeur de Niveaux", {243, 4, 42, 42});
+    SolutionSB = BoutonPlat(SBPanel, "SolutionSB", "solution.png", "", {299, 4, 41, 41});
+    AboutSB =
+        BoutonPlat(SBPanel, "AboutSB", "apropos_sb.png", "A propos d' Zorvane", {355, 4, 42, 42});
     RecommencerSB->setEnabled(false);
     EnregistrerSB->setEnabled(false);
     SolutionSB->setEnabled(false);

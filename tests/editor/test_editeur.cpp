@@ -92,9 +92,7 @@ class TestEditeur : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() {
-        TMainForm::AfficheTitre = false;
-        TMainForm::PauseAnimationMs = 0;
-        TRotDeGorbul::DelaiMs = 0;
+        DelaisDeTest();
     }
 
     void cycleComplet() {

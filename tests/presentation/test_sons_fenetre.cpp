@@ -36,9 +36,7 @@ class TestSonsFenetre : public QObject {
   private slots:
     void initTestCase() {
         qputenv("SDL_AUDIODRIVER", "dummy");
-        TMainForm::AfficheTitre = false;
-        TMainForm::PauseAnimationMs = 0;
-        TRotDeGorbul::DelaiMs = 0;
+        DelaisDeTest();
     }
 
     void sonDeDemarrageEtRangs() {

@@ -1,7 +1,9 @@
 #include "Fixture.h"
 
 #include "Ensemble.h"
+#include "Fenetres.h"
 #include "NiveauFichier.h"
+#include "Principal.h"
 
 #include <QDir>
 #include <QImage>
@@ -62,6 +64,12 @@ void DossierJeu::Ensemble(const std::string& nom,
     }
     ecrit("niveaux/" + nom + ".niv", octets);
     ecrit("niveaux/" + nom + ".ind", index);
+}
+
+void DelaisDeTest(int pauseAnimationMs) {
+    TMainForm::AfficheTitre = false;
+    TMainForm::PauseAnimationMs = pauseAnimationMs;
+    TRotDeGorbul::DelaiMs = 0;
 }
 
 } // namespace zorvane::test

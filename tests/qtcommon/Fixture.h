@@ -29,4 +29,8 @@ class DossierJeu : public DossierTemporaire {
 inline const QColor CouleurFond(10, 20, 30), CouleurBoule(200, 0, 0), CouleurCarre(0, 200, 0),
     CouleurZelmite(0, 0, 200), CouleurMur(90, 90, 90);
 
+// The window's waits shortened for tests: no title window, no farewell delay, and the given
+// pause between two cells of a slide.
+void DelaisDeTest(int pauseAnimationMs = 0);
+
 } // namespace zorvane::test

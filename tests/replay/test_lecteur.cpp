@@ -43,9 +43,7 @@ class TestLecteur : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() {
-        TMainForm::AfficheTitre = false;
-        TMainForm::PauseAnimationMs = 0;
-        TRotDeGorbul::DelaiMs = 0;
+        DelaisDeTest();
     }
 
     void sansSolutionPasDeCompte() {

@@ -39,9 +39,7 @@ class TestJeu : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() {
-        TMainForm::AfficheTitre = false;
-        TMainForm::PauseAnimationMs = 1;
-        TRotDeGorbul::DelaiMs = 0;
+        DelaisDeTest(1);
     }
 
     void demarrageMenusEtBoutons() {

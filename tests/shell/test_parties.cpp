@@ -65,9 +65,7 @@ class TestParties : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() {
-        TMainForm::AfficheTitre = false;
-        TMainForm::PauseAnimationMs = 0;
-        TRotDeGorbul::DelaiMs = 0;
+        DelaisDeTest();
     }
 
     void cycleComplet() {

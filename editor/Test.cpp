@@ -11,6 +11,25 @@
 
 namespace zorvane {
 
+namespace {
+
+// What became of the test's moves: stored as the level's solution (the first, or a shorter
+// one), or not.
+QString MessageResolu(int codes, int stockes) {
+    QString texte = QString("Niveau résolu en %1 codes.").arg(codes);
+    if (codes + 4 > CodesMaximum)
+        return texte + "\nCette solution est trop longue pour être enregistrée.";
+    if (stockes == 0)
+        return texte + "\nLa solution est enregistrée.";
+    if (codes < stockes)
+        return texte +
+               QString("\nCette solution plus courte remplace celle de %1 codes.").arg(stockes);
+    return texte + QString("\nElle n'est pas enregistrée : la solution enregistrée a %1 codes.")
+                       .arg(stockes);
+}
+
+} // namespace
+
 void TEditeur::TesternivClick() {
     Commande(&f, [this] {
         EnregistrerNiv(true);
@@ -19,6 +38,7 @@ void TEditeur::TesternivClick() {
         if (numero.exec() != QDialog::Accepted)
             return;
         CouperPeinture();
+        FermeNiveau();
         f.NivEdit.Numero = numero.NumeroChoisi;
         f.InstalleVue(TMainForm::Vue::Test);
         f.EditNivPanel->hide();
@@ -54,7 +74,9 @@ void TEditeur::KeyDownTest(uint16_t code) {
             TSoluce lecteur;
             lecteur.NomFichier = f.JournalTest.NomFichier;
             LitIndex(f.Jeu(), lecteur, NumeroNiveau(f.NivEdit));
-            EnregistreSoluce(f.Jeu(), f.JournalTest, NumeroNiveau(f.NivEdit), CopieIndex(lecteur));
+            const TIndexSoluce avant = CopieIndex(lecteur);
+            EnregistreSoluce(f.Jeu(), f.JournalTest, NumeroNiveau(f.NivEdit), avant);
+            Information(&f, MessageResolu(f.JournalTest.NbCodes, avant.NbCodes));
         });
     }
 }
@@ -74,6 +96,7 @@ void TEditeur::Stopperletest1Click() {
     f.LabelLevel->clear();
     Commande(&f, [this] { CompteNiveaux(f.Jeu(), f.NivEdit, true); });
     f.DessineFond();
+    AfficheOuSuisJe();
 }
 
 } // namespace zorvane

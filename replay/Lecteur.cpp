@@ -79,9 +79,8 @@ void TMainForm::JoueSoluce() {
         // A damaged solution that ends before the level is solved: the replay stops there.
         TimerHandler = GestionTimer::Aucun;
     } else {
-        static const int8_t pas[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
-        const int8_t dx = pas[code][0];
-        const int8_t dy = pas[code][1];
+        const int8_t dx = DirectionsDesCoups[code].dx;
+        const int8_t dy = DirectionsDesCoups[code].dy;
         RewindTag = 0;
         const TPosition depart = ActifTest ? NivSoluce.PosBoule : NivSoluce.PosCarre;
         // A move the piece cannot make (an outdated solution) is skipped, not animated.

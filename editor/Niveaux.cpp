@@ -158,13 +158,15 @@ void TEditeur::Onenregistre() {
     AfficheOuSuisJe();
 }
 
+// A failed save ends the caller's command there: the level stays open and unsaved. Removing the
+// empty set left behind is only tidying: its error is shown and the caller goes on.
 void TEditeur::EnregistrerNiv(bool garderEnsemble) {
     if (SaveLevSB->isEnabled() &&
         Confirmation(&f, "Vous n'avez pas sauvegarder ce niveau. Voulez-vous l'enregistrer ?") &&
         AccepteSansSolution())
         Onenregistre();
     if (!garderEnsemble)
-        SupprimeEnsemble(f.Jeu(), f.NivEdit, false);
+        Commande(&f, [this] { SupprimeEnsemble(f.Jeu(), f.NivEdit, false); });
     SaveLevSB->setEnabled(false);
 }
 

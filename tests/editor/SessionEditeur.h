@@ -47,10 +47,10 @@ struct Session {
     // Creates a set through the dialog.
     void CreeEnsemble(const QString& nom, const QString& mdp, const QString& description = {}) {
         QuandDialogue([=](QWidget* w) {
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit1"), description);
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit2"), mdp);
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit3"), mdp);
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit4"), nom);
+            Tape(w->findChild<QLineEdit*>("Edit1"), description);
+            Tape(w->findChild<QLineEdit*>("Edit2"), mdp);
+            Tape(w->findChild<QLineEdit*>("Edit3"), mdp);
+            Tape(w->findChild<QLineEdit*>("Edit4"), nom);
             Clique(w, "OkBtn");
         });
         e->CreerEnsSB->click();

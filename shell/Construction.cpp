@@ -1,6 +1,7 @@
 // The controls and menus of the main window, placed as designed on its 792 x 554 client area.
 #include "Boutons.h"
 #include "ImageWidget.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 
 #include <QAction>
@@ -73,6 +74,11 @@ void TMainForm::ConstruitControles() {
     ImgFond = new ImageWidget(QSize(656, 492), MainPanel);
     ImgFond->setObjectName("ImgFond");
     ImgFond->move(8, 8);
+    peintre_ = new TPeintrePlateau(*ImgFond, this);
+    connect(peintre_, &TPeintrePlateau::zelmitePrise, this, [this] {
+        if (EffetsSonores())
+            JoueSon("zelmite.wav", 1);
+    });
 
     SwapPanel = new Panneau(client, Panneau::Enfonce, Panneau::Releve, 0);
     SwapPanel->setObjectName("SwapPanel");

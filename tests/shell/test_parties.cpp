@@ -64,9 +64,7 @@ void GagneUnNiveau(TMainForm& f) {
 class TestParties : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        DelaisDeTest();
-    }
+    void initTestCase() { DelaisDeTest(); }
 
     void cycleComplet() {
         DossierJeu d;
@@ -99,12 +97,12 @@ class TestParties : public QObject {
         });
         f->ChargerSB->click();
         QCOMPARE(texte, QString("Ce mot de passe n'est pas valide"));
-        QVERIFY(f->NivJeu.NomFichier.empty());
+        QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
 
         RepondChargement(0, "secret");
         f->ChargerSB->click();
-        QCOMPARE(f->NivJeu.NomFichier, std::string("SET"));
-        QCOMPARE(NumeroNiveau(f->NivJeu), 2);
+        QCOMPARE(f->JeuEnCours().Niveau().NomFichier, std::string("SET"));
+        QCOMPARE(NumeroNiveau(f->JeuEnCours().Niveau()), 2);
         QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 2"));
         QCOMPARE(f->Nomdujoueur->text(), QString("ALICE"));
 

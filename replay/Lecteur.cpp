@@ -31,8 +31,8 @@ void TMainForm::ConstruitLecteur() {
     EjectSB = bouton("EjectSB", "ejecter.png", "Revenir au jeu", 114);
     connect(PlaySB, &QToolButton::clicked, Timer, qOverload<>(&QTimer::start));
     connect(PauseSB, &QToolButton::clicked, Timer, &QTimer::stop);
-    connect(RewindSB, &QToolButton::clicked, this, [this] { RewindSBClick(); });
-    connect(EjectSB, &QToolButton::clicked, this, [this] { EjectSBClick(); });
+    connect(RewindSB, &QToolButton::clicked, this, EnCommande(this, [this] { RewindSBClick(); }));
+    connect(EjectSB, &QToolButton::clicked, this, EnCommande(this, [this] { EjectSBClick(); }));
     connect(TrackBar, &QSlider::valueChanged, this,
             [this](int position) { Timer->setInterval(Intervalle(position)); });
 }

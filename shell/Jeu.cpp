@@ -33,8 +33,9 @@ void TMainForm::AfficheNiveau(const TNiveau& niveau, bool charge, bool test, boo
 void TMainForm::NouveauMClick() {
     if (EnregistrerSB->isEnabled() &&
         Confirmation(this, "Vous voulez commencer une nouvelle partie mais celle en cours n'a "
-                           "pas été sauvegardée. Voulez-vous l'enregistrer ?"))
-        EnregistrerSBClick();
+                           "pas été sauvegardée. Voulez-vous l'enregistrer ?") &&
+        !EnregistrerSBClick())
+        return; // the game the player wanted to keep is not replaced
     std::string choisi;
     if (!ChoisitEnsemble(this, DossierJeu_, true, choisi))
         return;

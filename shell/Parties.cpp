@@ -43,8 +43,9 @@ bool TMainForm::TestPassword(TPartie& partie, const QString& titre) {
 void TMainForm::ChargerMClick() {
     if (EnregistrerSB->isEnabled() &&
         Confirmation(this, "La partie en cours n'a pas été sauvegardée. Voulez-vous "
-                           "l'enregistrer ?"))
-        EnregistrerSBClick();
+                           "l'enregistrer ?") &&
+        !EnregistrerSBClick())
+        return; // the game the player wanted to keep is not replaced
     TPartie lue;
     bool charge = false;
     if (!Commande(this, [&] { charge = TestPassword(lue, {}); }) || !charge)
@@ -70,8 +71,8 @@ void TMainForm::ChargerMClick() {
     AfficheDescription();
 }
 
-void TMainForm::EnregistrerSBClick() {
-    Commande(this, [this] {
+bool TMainForm::EnregistrerSBClick() {
+    return Commande(this, [this] {
         TPartie& partie = jeu_.Partie();
         const bool nouvelle = RangPartie(partie) == -1;
         if (nouvelle) {

@@ -113,7 +113,7 @@ class TestVerification : public QObject {
         QVERIFY(s.f->PanelEdit->isHidden());
         s.f->PauseSB->click();
         s.f->JoueSoluce(); // one step of the timer: the one move
-        QVERIFY(NiveauFini(s.f->NivSoluce));
+        QVERIFY(NiveauFini(s.f->NiveauSoluce().Niveau()));
         QVERIFY(!NiveauFini(s.f->NivEdit));
         s.f->EjectSB->click();
         QVERIFY(s.f->SolucePanel->isHidden());

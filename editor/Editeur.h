@@ -68,7 +68,8 @@ class TEditeur : public QObject {
     void KeyDownTest(uint16_t code);
     void Recommencer1Click();
     void Stopperletest1Click();
-    void ChangeTest(); // the switch key, or a click on the switch image, in a test
+    void AnnulerTestClick(); // takes back the last move or switch of the test
+    void ChangeTest();       // the switch key, or a click on the switch image, in a test
     const TNiveauEnJeu& NiveauTeste() const { return test_; }
 
     // ---- Controls
@@ -96,6 +97,7 @@ class TEditeur : public QObject {
     QUndoStack* Historique; // the painting of the open level, one step per drag
     QAction* Recommencer1;
     QAction* Stopperletest1;
+    QAction* AnnulerTest;
     QMenu* EditMenuS;
     QAction* OutilMS[5];
     QRadioButton* OutilRB[5];
@@ -129,6 +131,7 @@ class TEditeur : public QObject {
     void RafraichitPalette();
     void NoteEffacement(const std::string& ensemble, int32_t numero);
     void CommenceTest();
+    void MajAnnulerTest();
 
     TMainForm& f;
     bool peintureActive_ = false; // mouse-down handler installed

@@ -1,12 +1,12 @@
 // The levels of the set open in the editor: create, modify, erase and save, with the set's
 // solution files kept in step.
+#include "CommandesNiveau.h"
 #include "Editeur.h"
 #include "Ensemble.h"
 #include "Messages.h"
 #include "NiveauFichier.h"
 #include "NumeroNiv.h"
 #include "Principal.h"
-#include "Soluce.h"
 
 #include <QAction>
 #include <QLabel>
@@ -67,9 +67,8 @@ void TEditeur::EffaceNivClick() {
                 AfficheEdit(brouillon);
             }
             if (Confirmation(&f, "Êtes-vous sûr de vouloir supprimer ce niveau ?")) {
-                EffaceNiveau(f.Jeu(), brouillon);
+                SupprimeNiveau(f.Jeu(), brouillon);
                 SaveLevSB->setEnabled(false);
-                SupprimeSoluce(f.Jeu(), brouillon.NomFichier, choisi, true);
                 NoteEffacement(brouillon.NomFichier, choisi);
                 // The open level must never be saved over another level: after an earlier
                 // level it moves down one number; erased itself, it becomes a new level.
@@ -114,8 +113,7 @@ void TEditeur::SaveLevSBClick() {
 }
 
 void TEditeur::Onenregistre() {
-    EcritNiveau(f.Jeu(), f.NivEdit);
-    RazSoluce(f.Jeu(), f.NivEdit.NomFichier, NiveauExistant == 1, NumeroNiveau(f.NivEdit));
+    EnregistreNiveau(f.Jeu(), f.NivEdit, NiveauExistant == 1);
     SaveLevSB->setEnabled(false);
     TNiveau compte = f.NivEdit;
     CompteNiveaux(f.Jeu(), compte, false);

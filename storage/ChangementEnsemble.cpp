@@ -1,5 +1,6 @@
 #include "ChangementEnsemble.h"
 
+#include "Cp1252.h"
 #include "Ensemble.h"
 #include "Erreur.h"
 #include "FPlayer.h"
@@ -28,8 +29,9 @@ struct Action {
     std::string fichier;    // name of the set's file in the niveaux folder
 };
 
-fs::path Marque(const std::string& nom) {
-    return fs::path(DossierNiveaux) / ("." + nom + ".valide");
+// Functions below name a set by its files' name on disk, `base` (UTF-8, without extension).
+fs::path Marque(const std::string& base) {
+    return fs::path(DossierNiveaux) / ("." + base + ".valide");
 }
 
 bool Existe(const fs::path& chemin) {
@@ -67,12 +69,12 @@ std::string TexteMarque(const std::vector<Action>& actions) {
     return texte;
 }
 
-// The actions of set nom's marker; nothing for a marker the game cannot have written (it could
+// The actions of the set's marker; nothing for a marker the game cannot have written (it could
 // otherwise name files outside the set).
-std::optional<std::vector<Action>> LitMarque(const fs::path& jeu, const std::string& nom) {
+std::optional<std::vector<Action>> LitMarque(const fs::path& jeu, const std::string& base) {
     std::string texte;
     try {
-        Fichier f(jeu, Marque(nom), Fichier::Mode::Lecture);
+        Fichier f(jeu, Marque(base), Fichier::Mode::Lecture);
         if (f.taille() > TailleMaximumMarque)
             return std::nullopt;
         texte.resize(std::size_t(f.taille()));
@@ -80,9 +82,9 @@ std::optional<std::vector<Action>> LitMarque(const fs::path& jeu, const std::str
     } catch (const ErreurES&) {
         return std::nullopt;
     }
-    const auto duSet = [&nom](const std::string& fichier) {
+    const auto duSet = [&base](const std::string& fichier) {
         return std::any_of(ExtensionsEnsemble.begin(), ExtensionsEnsemble.end(),
-                           [&](const char* ext) { return fichier == nom + ext; });
+                           [&](const char* ext) { return fichier == base + ext; });
     };
     std::vector<Action> actions;
     std::size_t debut = 0;
@@ -138,12 +140,12 @@ void Execute(const fs::path& jeu, const std::vector<Action>& actions) {
     SynchroniseDossier(niveaux);
 }
 
-// Finishes set nom's change that took effect, if there is one; a damaged marker is dropped.
-void AcheveChangement(const fs::path& jeu, const std::string& nom) {
-    const fs::path marque = jeu / Marque(nom);
+// Finishes the set's change that took effect, if there is one; a damaged marker is dropped.
+void AcheveChangement(const fs::path& jeu, const std::string& base) {
+    const fs::path marque = jeu / Marque(base);
     if (!Existe(marque))
         return;
-    if (const auto actions = LitMarque(jeu, nom))
+    if (const auto actions = LitMarque(jeu, base))
         Execute(jeu, *actions);
     ::unlink(marque.c_str());
 }
@@ -163,16 +165,20 @@ bool EstTemporaireNiveaux(const std::string& nom) {
     return false;
 }
 
-// The set whose marker this is, or nothing.
+// The base of the set whose marker this is, or nothing.
 std::optional<std::string> EnsembleDeMarque(const std::string& nom) {
     const std::string suffixe = ".valide";
     if (nom.size() <= suffixe.size() + 1 || nom[0] != '.' ||
         nom.compare(nom.size() - suffixe.size(), suffixe.size(), suffixe) != 0)
         return std::nullopt;
-    std::string ensemble = nom.substr(1, nom.size() - 1 - suffixe.size());
-    if (!NomEnsembleValide(ensemble))
+    std::string base = nom.substr(1, nom.size() - 1 - suffixe.size());
+    try {
+        if (!NomEnsembleValide(Utf8VersCp1252(base)))
+            return std::nullopt;
+    } catch (const ErreurCodage&) {
         return std::nullopt;
-    return ensemble;
+    }
+    return base;
 }
 
 void RetireFichiers(const fs::path& dossier, bool (*aRetirer)(const std::string&)) {
@@ -187,9 +193,10 @@ void RetireFichiers(const fs::path& dossier, bool (*aRetirer)(const std::string&
 } // namespace
 
 ChangementEnsemble::ChangementEnsemble(const fs::path& jeu, const std::string& nom)
-    : jeu_(jeu), nom_(nom) {
-    CheminEnsemble(nom, ".niv"); // refuses a name that leads out of the niveaux folder
-    AcheveChangement(jeu_, nom_);
+    : jeu_(jeu), nom_(nom),
+      // refuses a name that leads out of the niveaux folder
+      base_(CheminEnsemble(nom, "").filename().string()) {
+    AcheveChangement(jeu_, base_);
 }
 
 ChangementEnsemble::~ChangementEnsemble() {
@@ -219,7 +226,7 @@ void ChangementEnsemble::valide() {
     std::vector<Action> actions;
     for (Etape& e : etapes_) {
         Action a;
-        a.fichier = nom_ + e.extension;
+        a.fichier = base_ + e.extension;
         if (e.nouveau) {
             prets_.push_back(e.nouveau->cede());
             a.temporaire = fs::path(prets_.back()).filename().string();
@@ -229,13 +236,13 @@ void ChangementEnsemble::valide() {
     const fs::path niveaux = jeu_ / DossierNiveaux;
     SynchroniseDossier(niveaux); // the new versions' names are on disk before the marker
     const std::string texte = TexteMarque(actions);
-    FichierTemporaire marque(jeu_, Marque(nom_));
+    FichierTemporaire marque(jeu_, Marque(base_));
     marque.ecrit(texte.data(), texte.size());
     marque.remplace(); // the change takes effect
     prets_.clear();
     SynchroniseDossier(niveaux);
     Execute(jeu_, actions);
-    ::unlink((jeu_ / Marque(nom_)).c_str());
+    ::unlink((jeu_ / Marque(base_)).c_str());
 }
 
 void AcheveChangements(const fs::path& jeu) {

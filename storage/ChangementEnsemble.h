@@ -45,7 +45,8 @@ class ChangementEnsemble {
     void prevoit(const std::string& extension);
 
     fs::path jeu_;
-    std::string nom_;
+    std::string nom_;  // as in the records (Windows-1252)
+    std::string base_; // the name of the set's files on disk, without extension
     std::vector<Etape> etapes_;
     std::vector<std::string> prets_; // new versions on disk, removed unless the change took effect
 };

@@ -2,6 +2,7 @@
 
 #include "Brouillage.h"
 #include "ChangementEnsemble.h"
+#include "Cp1252.h"
 #include "Erreur.h"
 #include "Fichier.h"
 #include "Octets.h"
@@ -14,18 +15,19 @@ bool NomEnsembleValide(std::string_view nom) {
     if (nom.empty() || nom == "." || nom == "..")
         return false;
     for (unsigned char c : nom)
-        if (c < 32 || c == '/' || c == '\\' || c == 127)
+        if (c < 32 || c == '/' || c == '\\' || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F ||
+            c == 0x90 || c == 0x9D)
             return false;
     return true;
 }
 
+// The name is held in Windows-1252, as in the files; the file system's names are UTF-8.
 fs::path CheminEnsemble(std::string_view nom, std::string_view extension) {
-    std::string fichier(nom);
-    fichier += extension;
     if (!NomEnsembleValide(nom))
         throw ErreurES(NomInvalide, "nom d'ensemble de niveaux invalide",
-                       std::string(DossierNiveaux) + "/" + fichier);
-    return fs::path(DossierNiveaux) / fichier;
+                       std::string(DossierNiveaux) + "/" + std::string(nom) +
+                           std::string(extension));
+    return fs::path(DossierNiveaux) / (Cp1252VersUtf8(nom) + std::string(extension));
 }
 
 void Brouille(const TNiveau& n, std::string& texte) {

@@ -3,6 +3,7 @@
 #include "Boutons.h"
 #include "ImageWidget.h"
 #include "Messages.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 
 #include <QAction>
@@ -62,6 +63,7 @@ TEditeur::TEditeur(TMainForm& fenetre) : QObject(&fenetre), f(fenetre) {
     f.QuitteEditeur = [this] { EnregistrerNiv(false); };
     f.KeyDownTest = [this](uint16_t code) { KeyDownTest(code); };
     f.ImgSwapTest = [this] { ChangeTest(); };
+    f.NiveauTeste = [this]() -> const TNiveauEnJeu& { return test_; };
     f.ImgFond->SurAppui = [this](QMouseEvent* e) {
         if (!peintureActive_)
             return;
@@ -165,7 +167,8 @@ void TEditeur::ConstruitPalette() {
 }
 
 void TEditeur::RafraichitPalette() {
-    const QPixmap* tuiles[4] = {&f.ImgBoule, &f.ImgCarre, &f.ImgZelmite, &f.ImgMur};
+    const TTuiles& t = f.Peintre().Tuiles();
+    const QPixmap* tuiles[4] = {&t.Boule, &t.Carre, &t.Zelmite, &t.Mur};
     for (int tag = 0; tag < 4; ++tag)
         OutilImg[tag]->setPixmap(*tuiles[tag]);
 }

@@ -3,7 +3,7 @@
 // records, apart from telling the game which of its levels changed.
 #pragma once
 
-#include "Niveau.h"
+#include "NiveauEnJeu.h"
 
 #include <QObject>
 #include <string>
@@ -56,6 +56,7 @@ class TEditeur : public QObject {
     void Recommencer1Click();
     void Stopperletest1Click();
     void ChangeTest(); // the switch key, or a click on the switch image, in a test
+    const TNiveauEnJeu& NiveauTeste() const { return test_; }
 
     // ---- Controls
     QToolButton* ChargeNivSB;
@@ -91,6 +92,7 @@ class TEditeur : public QObject {
     void EnsembleOuvert(bool ouvert);
     void RafraichitPalette();
     void NoteEffacement(const std::string& ensemble, int32_t numero);
+    void CommenceTest();
 
     TMainForm& f;
     bool peintureActive_ = false; // mouse-down handler installed
@@ -98,6 +100,8 @@ class TEditeur : public QObject {
     bool compteEnCours_ = false;  // the countdown ran when the editor was entered
     // Levels erased in the game's set during this visit, to keep the game on its own level.
     std::vector<int32_t> effacesDuJeu_;
+    TNiveauEnJeu test_;         // the level under test, read from the level file
+    std::string ensembleTeste_; // the set whose solution files receive the test's moves
 };
 
 } // namespace zorvane

@@ -2,6 +2,7 @@
 #include "Boutons.h"
 #include "ImageWidget.h"
 #include "Messages.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 
 #include <QAction>
@@ -74,6 +75,11 @@ void TMainForm::ConstruitControles() {
     ImgFond = new ImageWidget(QSize(656, 492), MainPanel);
     ImgFond->setObjectName("ImgFond");
     ImgFond->move(8, 8);
+    peintre_ = new TPeintrePlateau(*ImgFond, this);
+    connect(peintre_, &TPeintrePlateau::zelmitePrise, this, [this] {
+        if (EffetsSonores())
+            JoueSon("zelmite.wav", 1);
+    });
 
     SwapPanel = new Panneau(client, Panneau::Enfonce, Panneau::Releve, 0);
     SwapPanel->setObjectName("SwapPanel");

@@ -39,7 +39,7 @@ VerdictEcran JugeEcran(int largeur, int hauteur) {
 }
 
 TMainForm::TMainForm(const QString& dossierJeu, QWidget* parent)
-    : QMainWindow(parent), DossierJeu_(dossierJeu) {
+    : QMainWindow(parent), DossierJeu_(dossierJeu), jeu_(dossierJeu.toStdString()) {
     setObjectName("MainForm");
     setWindowTitle("Zorvane");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -80,8 +80,7 @@ void TMainForm::Demarrage() {
             MusOff->trigger();
         ChargeGraphiques();
         FichierExist();
-        InitPartie(PartieEnCours);
-        NivJeu.NomFichier.clear();
+        jeu_.Arrete();
         if (o.ChoixMusique >= 1 && o.ChoixMusique <= MusiqueAleatoire)
             (o.ChoixMusique == MusiqueAleatoire ? MusRandom : Mus[o.ChoixMusique])->trigger();
         else if (o.ChoixMusique != MusiqueOff)

@@ -94,11 +94,11 @@ class TestJeu : public QObject {
         QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 2"));
         QVERIFY(f->EnregistrerSB->isEnabled());
         QVERIFY(!f->RecommencerSB->isEnabled());
-        QCOMPARE(NumeroNiveau(f->NivJeu), 2);
+        QCOMPARE(NumeroNiveau(f->JeuEnCours().Niveau()), 2);
 
         // Level 2: the square first slides away, then the ball crosses the gem to the edge.
         QTest::keyClick(f.get(), Qt::Key_Space);
-        QVERIFY(!f->ActifJeu);
+        QVERIFY(!f->JeuEnCours().Boule());
         QTest::keyClick(f.get(), Qt::Key_Right); // the square slides to the right edge
         QVERIFY(f->RecommencerSB->isEnabled());
         QCOMPARE(Pixel(*f, 15, 2), CouleurCarre);
@@ -129,7 +129,7 @@ class TestJeu : public QObject {
         QCOMPARE(Pixel(*f, 2, 0), CouleurZelmite);
         QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
         QVERIFY(!f->RecommencerSB->isEnabled());
-        QVERIFY(f->ActifJeu);
+        QVERIFY(f->JeuEnCours().Boule());
     }
 
     void toucheDuMenuDesactiveeNAtteintPasLePlateau() {
@@ -140,9 +140,9 @@ class TestJeu : public QObject {
         auto f = Ouvre(d);
         f->NouveauSB->click();
         QTest::keyClick(f.get(), Qt::Key_C, Qt::ControlModifier); // load: disabled
-        QCOMPARE(f->NivJeu.PosBoule, (TPosition{0, 0}));
+        QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0}));
         QTest::keyClick(f.get(), Qt::Key_C);
-        QCOMPARE(f->NivJeu.PosBoule, (TPosition{3, 0}));
+        QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{3, 0}));
     }
 
     // A menu opened with the mouse and closed with Escape leaves the keys to the board: letters,
@@ -188,7 +188,7 @@ class TestJeu : public QObject {
         TMainForm::PauseAnimationMs = 1;
         // Right to column 14, down to the bottom row, left to column 0. In another order the
         // ball would end elsewhere (right, left, down: stopped by the square at row 1).
-        QCOMPARE(f->NivJeu.PosBoule, (TPosition{0, 11}));
+        QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 11}));
         QCOMPARE(Pixel(*f, 0, 11), CouleurBoule);
         QCOMPARE(Pixel(*f, 14, 0), CouleurFond);
     }
@@ -200,7 +200,7 @@ class TestJeu : public QObject {
         RepondMessage("OK", &texte);
         f->NouveauM->trigger();
         QCOMPARE(texte, QString("Aucun ensemble de niveaux n'est disponible !!!"));
-        QVERIFY(f->NivJeu.NomFichier.empty());
+        QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
 
         d.Ensemble("AAA", {Niveau1});
         d.Ensemble("BBB", {Niveau2}, "Deuxi\xe8me ensemble"); // Windows-1252 on disk
@@ -213,7 +213,7 @@ class TestJeu : public QObject {
         });
         f->NouveauM->trigger();
         QCOMPARE(listes, QStringList({"AAA.niv", "BBB.niv"}));
-        QVERIFY(f->NivJeu.NomFichier.empty());
+        QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
 
         QString description;
         QuandDialogue([&](QWidget* w) {
@@ -223,7 +223,7 @@ class TestJeu : public QObject {
             QTest::keyClick(liste, Qt::Key_Return);
         });
         f->NouveauM->trigger();
-        QCOMPARE(f->NivJeu.NomFichier, std::string("BBB"));
+        QCOMPARE(f->JeuEnCours().Niveau().NomFichier, std::string("BBB"));
         QCOMPARE(description, QString("Deuxième ensemble"));
         QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 1"));
     }
@@ -272,7 +272,7 @@ class TestJeu : public QObject {
         RepondMessage("OK", &texte);
         f->NouveauSB->click();
         QVERIFY(texte.contains("niveaux/BAD.niv"));
-        QVERIFY(f->NivJeu.NomFichier.empty());
+        QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
         QCOMPARE(f->GestionClavier, TMainForm::Clavier::Aucun);
         QTest::keyClick(f.get(), Qt::Key_Right); // nothing to move, nothing breaks
     }

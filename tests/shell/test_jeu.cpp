@@ -169,8 +169,8 @@ class TestJeu : public QObject {
         QVERIFY(f->isVisible());
         QCOMPARE(f->VueCourante(), TMainForm::Vue::Jeu);
         QCOMPARE(f->Frappe.substr(0, 4), std::string("' QJ")); // newest first, no F5
-        QVERIFY(!f->ActifJeu); // Space handed over to the square, which went right
-        QCOMPARE(f->NivJeu.PosCarre, (TPosition{15, 2}));
+        QVERIFY(!f->JeuEnCours().Boule()); // Space handed over to the square, which went right
+        QCOMPARE(f->JeuEnCours().Niveau().PosCarre, (TPosition{15, 2}));
         QCOMPARE(f->MusiqueMenu->title(), QString("&Musique"));
     }
 

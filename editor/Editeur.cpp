@@ -118,7 +118,10 @@ void TEditeur::Construit() {
         NiveauxMenu->menuAction(), EnsemblesMenu->menuAction(), f.AideMenu->menuAction()};
     Recommencer1 = Action(this, "Recommencer1", "&Recommencer");
     Stopperletest1 = Action(this, "Stopperletest1", "&Stopper le test");
-    f.MenusDeVue[int(TMainForm::Vue::Test)] = {Recommencer1, Stopperletest1};
+    AnnulerTest = Action(this, "AnnulerTest", "&Annuler le dernier coup");
+    AnnulerTest->setShortcut(Qt::CTRL | Qt::Key_Z);
+    AnnulerTest->setEnabled(false);
+    f.MenusDeVue[int(TMainForm::Vue::Test)] = {Recommencer1, AnnulerTest, Stopperletest1};
 
     connect(ChargeNivSB, &QToolButton::clicked, this,
             EnCommande(&f, [this] { ChargeNivSBClick(); }));
@@ -134,6 +137,7 @@ void TEditeur::Construit() {
     connect(Supprniv, &QAction::triggered, this, EnCommande(&f, [this] { SupprnivClick(); }));
     connect(Recommencer1, &QAction::triggered, this,
             EnCommande(&f, [this] { Recommencer1Click(); }));
+    connect(AnnulerTest, &QAction::triggered, this, [this] { AnnulerTestClick(); });
     connect(Stopperletest1, &QAction::triggered, this,
             EnCommande(&f, [this] { Stopperletest1Click(); }));
 }

@@ -55,7 +55,8 @@ class TEditeur : public QObject {
     void KeyDownTest(uint16_t code);
     void Recommencer1Click();
     void Stopperletest1Click();
-    void ChangeTest(); // the switch key, or a click on the switch image, in a test
+    void AnnulerTestClick(); // takes back the last move or switch of the test
+    void ChangeTest();       // the switch key, or a click on the switch image, in a test
     const TNiveauEnJeu& NiveauTeste() const { return test_; }
 
     // ---- Controls
@@ -73,6 +74,7 @@ class TEditeur : public QObject {
     QAction* Supprniv;
     QAction* Recommencer1;
     QAction* Stopperletest1;
+    QAction* AnnulerTest;
     QMenu* EditMenuS;
     QAction* OutilMS[5];
     QRadioButton* OutilRB[5];
@@ -93,6 +95,7 @@ class TEditeur : public QObject {
     void RafraichitPalette();
     void NoteEffacement(const std::string& ensemble, int32_t numero);
     void CommenceTest();
+    void MajAnnulerTest();
 
     TMainForm& f;
     bool peintureActive_ = false; // mouse-down handler installed

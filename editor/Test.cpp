@@ -33,18 +33,33 @@ void TEditeur::TesternivClick() {
 void TEditeur::CommenceTest() {
     test_.Charge(f.Jeu(), f.NivEdit);
     f.AfficheNiveau(test_.Niveau(), true, true, false);
+    MajAnnulerTest();
 }
 
 void TEditeur::ChangeTest() {
     f.JoueGeste(test_, Geste{true});
+    MajAnnulerTest();
 }
 
 void TEditeur::KeyDownTest(uint16_t code) {
     const TResultatCoup r = f.JoueGeste(test_, InterpreteTouche(f.Touches, code));
-    if (r.change || !r.resolu)
-        return;
-    f.GestionClavier = TMainForm::Clavier::Aucun;
-    Commande(&f, [this] { test_.EnregistreSolution(f.Jeu(), ensembleTeste_); });
+    if (!r.change && r.resolu) {
+        f.GestionClavier = TMainForm::Clavier::Aucun;
+        Commande(&f, [this] { test_.EnregistreSolution(f.Jeu(), ensembleTeste_); });
+    }
+    MajAnnulerTest();
+}
+
+void TEditeur::AnnulerTestClick() {
+    if (f.GestionClavier == TMainForm::Clavier::Test && test_.Annule()) {
+        f.Peintre().Dessine(test_.Niveau());
+        f.DessineActif(test_.Boule());
+    }
+    MajAnnulerTest();
+}
+
+void TEditeur::MajAnnulerTest() {
+    AnnulerTest->setEnabled(f.GestionClavier == TMainForm::Clavier::Test && test_.PeutAnnuler());
 }
 
 void TEditeur::Recommencer1Click() {

@@ -54,6 +54,7 @@ void TEditeur::RetourMainMenuClick() {
     // No level to go on with: an empty board, no keys, the game's progress kept for a save.
     auto stoppe = [this] {
         f.GestionClavier = TMainForm::Clavier::Aucun;
+        f.MajAnnuler();
         f.LabelLevel->clear();
         f.ImgSwap->image().fill(f.palette().color(QPalette::Button));
         f.ImgSwap->repaint();
@@ -102,6 +103,7 @@ void TEditeur::RetourMainMenuClick() {
                 f.Timer->start();
             }
             f.GestionClavier = TMainForm::Clavier::Jeu;
+            f.MajAnnuler();
         }
     });
     if (!ok)

@@ -60,6 +60,7 @@ void TMainForm::SolutionSBClick() {
         soluce_.Charge(Jeu(), jeu_.Niveau());
         AfficheNiveau(soluce_.Niveau(), true, false, false);
         GestionClavier = Clavier::Aucun;
+        MajAnnuler();
         TimerHandler = GestionTimer::Replay;
         Timer->setInterval(Intervalle(TrackBar->value()));
         Timer->start();
@@ -109,6 +110,7 @@ void TMainForm::EjectSBClick() {
     DessineActif(jeu_.Boule());
     AfficheNiveau(jeu_.Niveau(), false, false, false);
     GestionClavier = Clavier::Jeu;
+    MajAnnuler();
     setFocus();
 }
 

@@ -43,6 +43,7 @@ void TMainForm::FormKeyDown(uint16_t code) {
     if (Frappe.size() > 12)
         Frappe.resize(12);
     const TResultatCoup r = JoueGeste(jeu_.EnJeu(), InterpreteTouche(Touches, code));
+    MajAnnuler();
     if (r.change)
         return;
     if (r.bouge && !RecommencerM->isEnabled()) {
@@ -59,8 +60,24 @@ void TMainForm::ImgSwapClick() {
             ImgSwapTest();
         return;
     }
-    if (GestionClavier == Clavier::Jeu)
+    if (GestionClavier == Clavier::Jeu) {
         JoueGeste(jeu_.EnJeu(), Geste{true});
+        MajAnnuler();
+    }
+}
+
+void TMainForm::AnnulerMClick() {
+    if (GestionClavier == Clavier::Jeu && jeu_.Annule()) {
+        peintre_->Dessine(jeu_.Niveau());
+        DessineActif(jeu_.Boule());
+    }
+    MajAnnuler();
+}
+
+void TMainForm::MajAnnuler() {
+    const bool actif = GestionClavier == Clavier::Jeu && jeu_.PeutAnnuler();
+    AnnulerM->setEnabled(actif);
+    AnnulerSB->setEnabled(actif);
 }
 
 } // namespace zorvane

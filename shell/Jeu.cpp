@@ -28,6 +28,7 @@ void TMainForm::AfficheNiveau(const TNiveau& niveau, bool charge, bool test, boo
     }
     LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(niveau)));
     GestionClavier = test ? Clavier::Test : Clavier::Jeu;
+    MajAnnuler();
 }
 
 void TMainForm::NouveauMClick() {
@@ -67,6 +68,7 @@ void TMainForm::ArretePartie() {
     Timer->stop();
     TimerHandler = GestionTimer::Aucun;
     jeu_.Arrete();
+    MajAnnuler();
     SolutionSB->setEnabled(false);
     SolutionSB->setToolTip(QString());
     RecommencerSB->setEnabled(false);
@@ -94,6 +96,7 @@ void TMainForm::NiveauResolu() {
     // A set or a graphics set that cannot be read leaves no level to play: the keys must not
     // act on the board of the level just solved.
     GestionClavier = Clavier::Aucun;
+    MajAnnuler();
     if (GraphismeAuto)
         GraphismeSuivant();
     jeu_.ChargeNiveau();
@@ -102,6 +105,7 @@ void TMainForm::NiveauResolu() {
 
 void TMainForm::VideoFin() {
     GestionClavier = Clavier::Aucun;
+    MajAnnuler();
     Timer->stop();
     TimerHandler = GestionTimer::Aucun;
     SolutionSB->setEnabled(false);

@@ -68,6 +68,7 @@ class TMainForm : public QMainWindow {
     QWidget* SBPanel;
     QToolButton* NouveauSB;
     QToolButton* RecommencerSB;
+    QToolButton* AnnulerSB;
     QToolButton* ChargerSB;
     QToolButton* EnregistrerSB;
     QToolButton* EffacerSB;
@@ -97,6 +98,7 @@ class TMainForm : public QMainWindow {
     QMenu* MusiqueMenu;
     QAction* NouveauM;
     QAction* RecommencerM;
+    QAction* AnnulerM;
     QAction* ChargerM;
     QAction* EnregistrerM;
     QAction* EffacerM;
@@ -131,6 +133,9 @@ class TMainForm : public QMainWindow {
     void DessineActif(bool boule); // the switch image shows the active piece
     void FormKeyDown(uint16_t code);
     void ImgSwapClick();
+    // Takes back the last move or switch of the level in play.
+    void AnnulerMClick();
+    void MajAnnuler(); // the undo commands are enabled while there is something to undo
     void JoueSon(const char* fichier, uint8_t rang);
     void JoueSonBloquant(const char* fichier);
     bool EffetsSonores() const;

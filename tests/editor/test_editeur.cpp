@@ -138,7 +138,21 @@ class TestEditeur : public QObject {
         s.Numero(1);
         s.e->Testerniv->trigger();
         QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Test);
+        QStringList menus;
+        for (QAction* a : s.f->menuBar()->actions())
+            menus << a->text();
+        QCOMPARE(menus,
+                 QStringList({"&Recommencer", "&Annuler le dernier coup", "&Stopper le test"}));
+        QVERIFY(!s.e->AnnulerTest->isEnabled());
+        s.f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.f.get())); // for the menu's shortcut
+        QTest::keyClick(s.f.get(), Qt::Key_Down); // a move taken back is not recorded
+        QVERIFY(s.e->AnnulerTest->isEnabled());
+        QTest::keyClick(s.f.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.e->NiveauTeste().Niveau().PosBoule, (TPosition{0, 0}));
+        QVERIFY(!s.e->AnnulerTest->isEnabled());
         QTest::keyClick(s.f.get(), Qt::Key_Right);
+        QVERIFY(!s.e->AnnulerTest->isEnabled()); // never back over the solved level
         QVERIFY(NiveauFini(s.e->NiveauTeste().Niveau()));
         QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
         TSoluce lecteur;

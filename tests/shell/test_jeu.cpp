@@ -132,6 +132,43 @@ class TestJeu : public QObject {
         QVERIFY(f->JeuEnCours().Boule());
     }
 
+    void annulerLeDernierCoup() {
+        DossierJeu d;
+        d.Ensemble("UN", {{"o..*", "", "x"}, Niveau2});
+        auto f = Ouvre(d);
+        QStringList jeu;
+        for (QAction* a : f->JeuMenu->actions().mid(0, 3))
+            jeu << a->text();
+        QCOMPARE(jeu,
+                 QStringList({"&Nouveau", "&Recommencer le niveau", "&Annuler le dernier coup"}));
+        QCOMPARE(f->AnnulerM->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(f->AnnulerSB->toolTip(), QString("Annuler le dernier coup"));
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get())); // for the menu's shortcut
+        f->NouveauSB->click();
+        QVERIFY(!f->AnnulerM->isEnabled());
+        QVERIFY(!f->AnnulerSB->isEnabled());
+        QTest::keyClick(f.get(), Qt::Key_Down); // stops above the square
+        QVERIFY(f->AnnulerM->isEnabled());
+        QVERIFY(f->AnnulerSB->isEnabled());
+        QCOMPARE(Pixel(*f, 0, 1), CouleurBoule);
+        QTest::keyClick(f.get(), Qt::Key_Space);
+        QTest::keyClick(f.get(), Qt::Key_Z, Qt::ControlModifier); // the switch taken back
+        QVERIFY(f->JeuEnCours().Boule());
+        f->AnnulerSB->click(); // then the move
+        QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
+        QCOMPARE(Pixel(*f, 0, 1), CouleurFond);
+        QVERIFY(!f->AnnulerM->isEnabled());
+        // Solved after an undo: the stored solution is the move kept, and undo stops there.
+        QTest::keyClick(f.get(), Qt::Key_Down);
+        QTest::keyClick(f.get(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(f.get(), Qt::Key_Right);
+        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 2"));
+        QVERIFY(!f->AnnulerM->isEnabled());
+        QCOMPARE(d.lit("niveaux/UN.ind"),
+                 (std::vector<uint8_t>{0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    }
+
     void toucheDuMenuDesactiveeNAtteintPasLePlateau() {
         DossierJeu d;
         d.options.Droite = 'C'; // a letter that is also Ctrl+C's

@@ -472,7 +472,8 @@ class TestEditeur : public QObject {
         s.f->EditeurSB->click();
         s.CreeEnsemble("SET", "p");
         s.e->Creerniv->trigger();
-        s.Peint(2, {{3, 0}, {6, 0}});
+        s.Peint(2, {{3, 0}});
+        s.Peint(2, {{6, 0}});
         s.Peint(0, {{3, 0}});
         s.Peint(1, {{0, 2}});
         QCOMPARE(s.f->NivEdit.NbZelmites, 1);

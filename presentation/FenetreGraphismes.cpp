@@ -11,20 +11,20 @@ namespace zorvane {
 
 void TMainForm::ChargeGraphiques() {
     Graphisme1->setText("&Graphisme (actuellement: " + NomGraphisme + ")");
-    Fond = ChargeBitmap(DossierJeu_, NomGraphisme, 'f', false);
+    Fond = ChargeBitmap(DossierDonnees_, NomGraphisme, 'f', false);
     DessineFond();
-    ImgBoule = ChargeBitmap(DossierJeu_, NomGraphisme, 'b', true);
-    ImgCarre = ChargeBitmap(DossierJeu_, NomGraphisme, 'c', true);
-    ImgZelmite = ChargeBitmap(DossierJeu_, NomGraphisme, 'e', true);
-    ImgMur = ChargeBitmap(DossierJeu_, NomGraphisme, 'm', false);
+    ImgBoule = ChargeBitmap(DossierDonnees_, NomGraphisme, 'b', true);
+    ImgCarre = ChargeBitmap(DossierDonnees_, NomGraphisme, 'c', true);
+    ImgZelmite = ChargeBitmap(DossierDonnees_, NomGraphisme, 'e', true);
+    ImgMur = ChargeBitmap(DossierDonnees_, NomGraphisme, 'm', false);
 }
 
 void TMainForm::Graphisme1Click() {
-    TChoisirGraph choix(DossierJeu_, this);
+    TChoisirGraph choix(DossierDonnees_, this);
     if (choix.exec() != QDialog::Accepted)
         return;
     GraphismeAuto = choix.auto_();
-    NomGraphisme = GraphismeAuto ? Recherche.Commence(DossierJeu_) : choix.choix();
+    NomGraphisme = GraphismeAuto ? Recherche.Commence(DossierDonnees_) : choix.choix();
     Commande(this, [this] {
         ChargeGraphiques();
         // The indicator is redrawn with the new tiles; the active piece stays.
@@ -38,7 +38,7 @@ void TMainForm::Graphisme1Click() {
 }
 
 void TMainForm::GraphismeSuivant() {
-    NomGraphisme = Recherche.Suivant(DossierJeu_);
+    NomGraphisme = Recherche.Suivant(DossierDonnees_);
     ChargeGraphiques();
 }
 

@@ -1,10 +1,10 @@
 #include "CreerEns.h"
 
 #include "Champs.h"
+#include "ChoixNiv.h"
 #include "Ensemble.h"
+#include "Texte.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -64,7 +64,7 @@ TEntreDes::TEntreDes(Mode mode, const QString& dossierJeu, QWidget* parent)
     FileList->setObjectName("FileList");
     FileList->setGeometry(336, 144, 145, 97);
     FileList->setFocusPolicy(Qt::NoFocus);
-    FileList->addItems(QDir(dossierJeu + "/niveaux").entryList({"*.niv"}, QDir::Files, QDir::Name));
+    FileList->addItems(FichiersNiveaux(dossierJeu));
     OkBtn = new QPushButton("OK", this);
     OkBtn->setObjectName("OkBtn");
     OkBtn->setGeometry(160, 264, 75, 25);
@@ -96,7 +96,8 @@ void TEntreDes::TestOk() {
         QString raison;
         if (nom.isEmpty()) {
             ok = false;
-        } else if (!NomEnsembleValide(QFile::encodeName(nom).toStdString()) || nom.contains(':') ||
+        } else if (const std::optional<std::string> octets = Vers1252Exact(nom);
+                   !octets || !NomEnsembleValide(*octets) || nom.contains(':') ||
                    nom.trimmed() != nom) {
             raison = "Nom de fichier invalide";
         } else {

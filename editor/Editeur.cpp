@@ -2,6 +2,7 @@
 #include "Editeur.h"
 #include "Boutons.h"
 #include "ImageWidget.h"
+#include "Messages.h"
 #include "Principal.h"
 
 #include <QAction>
@@ -117,18 +118,22 @@ void TEditeur::Construit() {
     Stopperletest1 = Action(this, "Stopperletest1", "&Stopper le test");
     f.MenusDeVue[int(TMainForm::Vue::Test)] = {Recommencer1, Stopperletest1};
 
-    connect(ChargeNivSB, &QToolButton::clicked, this, [this] { ChargeNivSBClick(); });
-    connect(CreerEnsSB, &QToolButton::clicked, this, [this] { CreerEnsSBClick(); });
-    connect(ModifDesSB, &QToolButton::clicked, this, [this] { ModifDesSBClick(); });
-    connect(SaveLevSB, &QToolButton::clicked, this, [this] { SaveLevSBClick(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { RetourMainMenuClick(); });
-    connect(Creerniv, &QAction::triggered, this, [this] { CreernivClick(); });
-    connect(ModifNiveau, &QAction::triggered, this, [this] { ModifNiveauClick(); });
-    connect(EffaceNiv, &QAction::triggered, this, [this] { EffaceNivClick(); });
-    connect(Testerniv, &QAction::triggered, this, [this] { TesternivClick(); });
-    connect(Supprniv, &QAction::triggered, this, [this] { SupprnivClick(); });
-    connect(Recommencer1, &QAction::triggered, this, [this] { Recommencer1Click(); });
-    connect(Stopperletest1, &QAction::triggered, this, [this] { Stopperletest1Click(); });
+    connect(ChargeNivSB, &QToolButton::clicked, this,
+            EnCommande(&f, [this] { ChargeNivSBClick(); }));
+    connect(CreerEnsSB, &QToolButton::clicked, this, EnCommande(&f, [this] { CreerEnsSBClick(); }));
+    connect(ModifDesSB, &QToolButton::clicked, this, EnCommande(&f, [this] { ModifDesSBClick(); }));
+    connect(SaveLevSB, &QToolButton::clicked, this, EnCommande(&f, [this] { SaveLevSBClick(); }));
+    connect(BitBtn1, &QPushButton::clicked, this,
+            EnCommande(&f, [this] { RetourMainMenuClick(); }));
+    connect(Creerniv, &QAction::triggered, this, EnCommande(&f, [this] { CreernivClick(); }));
+    connect(ModifNiveau, &QAction::triggered, this, EnCommande(&f, [this] { ModifNiveauClick(); }));
+    connect(EffaceNiv, &QAction::triggered, this, EnCommande(&f, [this] { EffaceNivClick(); }));
+    connect(Testerniv, &QAction::triggered, this, EnCommande(&f, [this] { TesternivClick(); }));
+    connect(Supprniv, &QAction::triggered, this, EnCommande(&f, [this] { SupprnivClick(); }));
+    connect(Recommencer1, &QAction::triggered, this,
+            EnCommande(&f, [this] { Recommencer1Click(); }));
+    connect(Stopperletest1, &QAction::triggered, this,
+            EnCommande(&f, [this] { Stopperletest1Click(); }));
 }
 
 void TEditeur::ConstruitPalette() {

@@ -10,7 +10,6 @@
 #include "Texte.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -38,7 +37,7 @@ void TEditeur::CreerEnsSBClick() {
         TEntreDes des(TEntreDes::Mode::Creation, f.DossierJeu(), &f);
         if (des.exec() != QDialog::Accepted)
             return;
-        EcrireDescription(f.Jeu(), f.NivEdit, QFile::encodeName(des.Edit4->text()).toStdString(),
+        EcrireDescription(f.Jeu(), f.NivEdit, Vers1252(des.Edit4->text()),
                           Vers1252(des.Edit1->text()), Vers1252(des.Edit2->text()), true);
         EnsembleEditeur = f.NivEdit.NomFichier;
         CompteNiveaux(f.Jeu(), f.NivEdit, true);

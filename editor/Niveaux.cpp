@@ -127,12 +127,14 @@ void TEditeur::Onenregistre() {
         f.NiveauJeuModifie = true;
 }
 
+// A failed save ends the caller's command there: the level stays open and unsaved. Removing the
+// empty set left behind is only tidying: its error is shown and the caller goes on.
 void TEditeur::EnregistrerNiv(bool garderEnsemble) {
     if (SaveLevSB->isEnabled() &&
         Confirmation(&f, "Vous n'avez pas sauvegarder ce niveau. Voulez-vous l'enregistrer ?"))
         Onenregistre();
     if (!garderEnsemble)
-        SupprimeEnsemble(f.Jeu(), f.NivEdit, false);
+        Commande(&f, [this] { SupprimeEnsemble(f.Jeu(), f.NivEdit, false); });
     SaveLevSB->setEnabled(false);
 }
 

@@ -41,7 +41,9 @@ void TEditeur::EditeurSBClick() {
 }
 
 void TEditeur::RetourMainMenuClick() {
-    Commande(&f, [this] { EnregistrerNiv(false); });
+    // A failed save keeps the editor open on the unsaved level.
+    if (!Commande(&f, [this] { EnregistrerNiv(false); }))
+        return;
     f.PanelEdit->hide();
     f.SwapPanel->show();
     f.InstalleVue(TMainForm::Vue::Jeu);

@@ -36,9 +36,11 @@ void TMainForm::ConnecteMusique() {
     connect(Musique, &TMusique::erreur, this,
             [this](const QString& texte) { Erreur(this, texte); });
     for (int i = 1; i <= 20; ++i)
-        connect(Mus[i], &QAction::triggered, this, [this, i] { Musique->choisit(i); });
-    connect(MusRandom, &QAction::triggered, this, [this] { Musique->aleatoire(); });
-    connect(MusOff, &QAction::triggered, this, [this] { Musique->off(); });
+        connect(Mus[i], &QAction::triggered, this,
+                EnCommande(this, [this, i] { Musique->choisit(i); }));
+    connect(MusRandom, &QAction::triggered, this,
+            EnCommande(this, [this] { Musique->aleatoire(); }));
+    connect(MusOff, &QAction::triggered, this, EnCommande(this, [this] { Musique->off(); }));
 }
 
 } // namespace zorvane

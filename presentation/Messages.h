@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <exception>
+#include <utility>
 
 class QWidget;
 
@@ -25,6 +26,11 @@ template <class F> bool Commande(QWidget* parent, F&& commande) {
         AfficheErreur(parent, e);
         return false;
     }
+}
+
+// A command bound to a signal: an error ends it with the error box, never the program.
+template <class F> auto EnCommande(QWidget* parent, F commande) {
+    return [parent, commande = std::move(commande)] { Commande(parent, commande); };
 }
 
 } // namespace zorvane

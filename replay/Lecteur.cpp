@@ -31,8 +31,8 @@ void TMainForm::ConstruitLecteur() {
     EjectSB = bouton("EjectSB", "ejecter.png", "Revenir au jeu", 114);
     connect(PlaySB, &QToolButton::clicked, Timer, qOverload<>(&QTimer::start));
     connect(PauseSB, &QToolButton::clicked, Timer, &QTimer::stop);
-    connect(RewindSB, &QToolButton::clicked, this, [this] { RewindSBClick(); });
-    connect(EjectSB, &QToolButton::clicked, this, [this] { EjectSBClick(); });
+    connect(RewindSB, &QToolButton::clicked, this, EnCommande(this, [this] { RewindSBClick(); }));
+    connect(EjectSB, &QToolButton::clicked, this, EnCommande(this, [this] { EjectSBClick(); }));
     connect(TrackBar, &QSlider::valueChanged, this,
             [this](int position) { Timer->setInterval(Intervalle(position)); });
 }
@@ -79,9 +79,8 @@ void TMainForm::JoueSoluce() {
         // A damaged solution that ends before the level is solved: the replay stops there.
         TimerHandler = GestionTimer::Aucun;
     } else {
-        static const int8_t pas[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
-        const int8_t dx = pas[code][0];
-        const int8_t dy = pas[code][1];
+        const int8_t dx = DirectionsDesCoups[code].dx;
+        const int8_t dy = DirectionsDesCoups[code].dy;
         RewindTag = 0;
         const TPosition depart = ActifTest ? NivSoluce.PosBoule : NivSoluce.PosCarre;
         // A move the piece cannot make (an outdated solution) is skipped, not animated.

@@ -2,9 +2,9 @@
 
 #include "ListeAChoix.h"
 #include "Messages.h"
+#include "Texte.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 
 namespace zorvane {
@@ -20,8 +20,7 @@ TChoisiNiv::TChoisiNiv(const QString& dossierJeu, QWidget* parent) : QDialog(par
     QFont police = FileListBox1->font();
     police.setPixelSize(13);
     FileListBox1->setFont(police);
-    FileListBox1->addItems(
-        QDir(dossierJeu + "/niveaux").entryList({"*.niv"}, QDir::Files, QDir::Name));
+    FileListBox1->addItems(FichiersNiveaux(dossierJeu));
     if (FileListBox1->count() > 0)
         FileListBox1->setCurrentRow(0);
     liste->SurChoix([this](int ligne) { Choisit(ligne); });
@@ -38,8 +37,17 @@ int TChoisiNiv::NombreEnsembles() const {
 
 void TChoisiNiv::Choisit(int ligne) {
     const QString texte = FileListBox1->item(ligne)->text().left(12);
-    FichierChoisi = QFile::encodeName(texte.left(texte.size() - 4)).toStdString();
+    FichierChoisi = Vers1252(texte.left(texte.size() - 4));
     accept();
+}
+
+QStringList FichiersNiveaux(const QString& dossierJeu) {
+    QStringList fichiers;
+    for (const QString& f :
+         QDir(dossierJeu + "/niveaux").entryList({"*.niv"}, QDir::Files, QDir::Name))
+        if (Vers1252Exact(f))
+            fichiers << f;
+    return fichiers;
 }
 
 bool ChoisitEnsemble(QWidget* parent, const QString& dossierJeu, bool unSeul, std::string& fichier,

@@ -1,6 +1,7 @@
 // The controls and menus of the main window, placed as designed on its 792 x 554 client area.
 #include "Boutons.h"
 #include "ImageWidget.h"
+#include "Messages.h"
 #include "Principal.h"
 
 #include <QAction>
@@ -112,25 +113,28 @@ void TMainForm::ConstruitControles() {
     Timer = new QTimer(this);
     Timer->setObjectName("Timer");
     Timer->setInterval(1000);
-    connect(Timer, &QTimer::timeout, this, [this] {
-        if (TimerHandler == GestionTimer::Compte)
-            TimerTimer();
-        else if (TimerHandler == GestionTimer::Replay)
-            JoueSoluce();
-    });
+    connect(Timer, &QTimer::timeout, this, EnCommande(this, [this] {
+                if (TimerHandler == GestionTimer::Compte)
+                    TimerTimer();
+                else if (TimerHandler == GestionTimer::Replay)
+                    JoueSoluce();
+            }));
     ConstruitLecteur();
 
-    connect(NouveauSB, &QToolButton::clicked, this, [this] { NouveauMClick(); });
-    connect(RecommencerSB, &QToolButton::clicked, this, [this] { RecommencerSBClick(); });
-    connect(ChargerSB, &QToolButton::clicked, this, [this] { ChargerMClick(); });
-    connect(EnregistrerSB, &QToolButton::clicked, this, [this] { EnregistrerSBClick(); });
-    connect(EffacerSB, &QToolButton::clicked, this, [this] { EffacerMClick(); });
-    connect(EditeurSB, &QToolButton::clicked, this, [this] {
-        if (EditeurSBClick)
-            EditeurSBClick();
-    });
-    connect(SolutionSB, &QToolButton::clicked, this, [this] { SolutionSBClick(); });
-    connect(AboutSB, &QToolButton::clicked, this, [this] { AproposMClick(); });
+    connect(NouveauSB, &QToolButton::clicked, this, EnCommande(this, [this] { NouveauMClick(); }));
+    connect(RecommencerSB, &QToolButton::clicked, this,
+            EnCommande(this, [this] { RecommencerSBClick(); }));
+    connect(ChargerSB, &QToolButton::clicked, this, EnCommande(this, [this] { ChargerMClick(); }));
+    connect(EnregistrerSB, &QToolButton::clicked, this,
+            EnCommande(this, [this] { EnregistrerSBClick(); }));
+    connect(EffacerSB, &QToolButton::clicked, this, EnCommande(this, [this] { EffacerMClick(); }));
+    connect(EditeurSB, &QToolButton::clicked, this, EnCommande(this, [this] {
+                if (EditeurSBClick)
+                    EditeurSBClick();
+            }));
+    connect(SolutionSB, &QToolButton::clicked, this,
+            EnCommande(this, [this] { SolutionSBClick(); }));
+    connect(AboutSB, &QToolButton::clicked, this, EnCommande(this, [this] { AproposMClick(); }));
 }
 
 void TMainForm::ConstruitMenus() {
@@ -200,20 +204,23 @@ void TMainForm::ConstruitMenus() {
     MenusDeVue[int(Vue::Jeu)] = {JeuMenu->menuAction(), OptionsMenu->menuAction(), EditeurM,
                                  AideMenu->menuAction()};
 
-    connect(NouveauM, &QAction::triggered, this, [this] { NouveauMClick(); });
-    connect(RecommencerM, &QAction::triggered, this, [this] { RecommencerSBClick(); });
-    connect(ChargerM, &QAction::triggered, this, [this] { ChargerMClick(); });
-    connect(EnregistrerM, &QAction::triggered, this, [this] { EnregistrerSBClick(); });
-    connect(EffacerM, &QAction::triggered, this, [this] { EffacerMClick(); });
+    connect(NouveauM, &QAction::triggered, this, EnCommande(this, [this] { NouveauMClick(); }));
+    connect(RecommencerM, &QAction::triggered, this,
+            EnCommande(this, [this] { RecommencerSBClick(); }));
+    connect(ChargerM, &QAction::triggered, this, EnCommande(this, [this] { ChargerMClick(); }));
+    connect(EnregistrerM, &QAction::triggered, this,
+            EnCommande(this, [this] { EnregistrerSBClick(); }));
+    connect(EffacerM, &QAction::triggered, this, EnCommande(this, [this] { EffacerMClick(); }));
     connect(QuitterM, &QAction::triggered, this, &QWidget::close);
-    connect(RedefTouchesM, &QAction::triggered, this, [this] { RedefTouchesMClick(); });
-    connect(Graphisme1, &QAction::triggered, this, [this] { Graphisme1Click(); });
-    connect(EditeurM, &QAction::triggered, this, [this] {
-        if (EditeurSBClick)
-            EditeurSBClick();
-    });
-    connect(Aide2M, &QAction::triggered, this, [this] { Aide2MClick(); });
-    connect(AproposM, &QAction::triggered, this, [this] { AproposMClick(); });
+    connect(RedefTouchesM, &QAction::triggered, this,
+            EnCommande(this, [this] { RedefTouchesMClick(); }));
+    connect(Graphisme1, &QAction::triggered, this, EnCommande(this, [this] { Graphisme1Click(); }));
+    connect(EditeurM, &QAction::triggered, this, EnCommande(this, [this] {
+                if (EditeurSBClick)
+                    EditeurSBClick();
+            }));
+    connect(Aide2M, &QAction::triggered, this, EnCommande(this, [this] { Aide2MClick(); }));
+    connect(AproposM, &QAction::triggered, this, EnCommande(this, [this] { AproposMClick(); }));
     ConnecteMusique();
 }
 

@@ -54,8 +54,9 @@ void TMainForm::DessinePlateau(const TNiveau& niveau) {
 void TMainForm::NouveauMClick() {
     if (EnregistrerSB->isEnabled() &&
         Confirmation(this, "Vous voulez commencer une nouvelle partie mais celle en cours n'a "
-                           "pas été sauvegardée. Voulez-vous l'enregistrer ?"))
-        EnregistrerSBClick();
+                           "pas été sauvegardée. Voulez-vous l'enregistrer ?") &&
+        !EnregistrerSBClick())
+        return; // the game the player wanted to keep is not replaced
     std::string choisi;
     if (!ChoisitEnsemble(this, DossierJeu_, true, choisi))
         return;

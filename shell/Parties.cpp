@@ -42,8 +42,9 @@ bool TMainForm::TestPassword(TPartie& partie, const QString& titre) {
 void TMainForm::ChargerMClick() {
     if (EnregistrerSB->isEnabled() &&
         Confirmation(this, "La partie en cours n'a pas été sauvegardée. Voulez-vous "
-                           "l'enregistrer ?"))
-        EnregistrerSBClick();
+                           "l'enregistrer ?") &&
+        !EnregistrerSBClick())
+        return; // the game the player wanted to keep is not replaced
     TPartie lue;
     bool charge = false;
     if (!Commande(this, [&] { charge = TestPassword(lue, {}); }) || !charge)
@@ -78,8 +79,8 @@ void TMainForm::ChargerMClick() {
     AfficheDescription();
 }
 
-void TMainForm::EnregistrerSBClick() {
-    Commande(this, [this] {
+bool TMainForm::EnregistrerSBClick() {
+    return Commande(this, [this] {
         const bool nouvelle = RangPartie(PartieEnCours) == -1;
         if (nouvelle) {
             std::string nom;

@@ -133,19 +133,21 @@ bool TMainForm::event(QEvent* e) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
-    if (Arret())
-        e->accept();
-    else
-        e->ignore();
+    bool ferme = true;
+    Commande(this, [&] { ferme = Arret(); });
+    e->setAccepted(ferme);
 }
 
-// The shut-down steps. Returns false when options.dat could not be written: the window stays.
+// The shut-down steps. Returns false when the save the player asked for failed, or when
+// options.dat could not be written: the window stays open, and closing it again asks again.
 bool TMainForm::Arret() {
     if (Vue_ == Vue::Jeu && EnregistrerSB->isEnabled() &&
-        Confirmation(this, "Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?"))
-        EnregistrerSBClick();
-    if (Vue_ == Vue::Editeur && QuitteEditeur)
-        QuitteEditeur();
+        Confirmation(this,
+                     "Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?") &&
+        !EnregistrerSBClick())
+        return false;
+    if (Vue_ == Vue::Editeur && QuitteEditeur && !Commande(this, QuitteEditeur))
+        return false;
     TOptions o;
     o.Haut = Touches.Haut;
     o.Bas = Touches.Bas;
@@ -171,11 +173,11 @@ void TMainForm::keyPressEvent(QKeyEvent* e) {
     const uint16_t code = CodeVirtuel(e);
     switch (GestionClavier) {
     case Clavier::Jeu:
-        FormKeyDown(code);
+        Commande(this, [&] { FormKeyDown(code); });
         break;
     case Clavier::Test:
         if (KeyDownTest)
-            KeyDownTest(code);
+            Commande(this, [&] { KeyDownTest(code); });
         break;
     case Clavier::Aucun:
         QMainWindow::keyPressEvent(e);

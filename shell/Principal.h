@@ -150,7 +150,7 @@ class TMainForm : public QMainWindow {
 
     // ---- Saved games
     void ChargerMClick();
-    void EnregistrerSBClick();
+    bool EnregistrerSBClick(); // false when the save failed (a cancel is not a failure)
     void EffacerMClick();
     void FichierExist();
     void ActiveEnregistrement(bool actif);

@@ -1,6 +1,7 @@
 #include "Ensemble.h"
 
 #include "Brouillage.h"
+#include "Cp1252.h"
 #include "Erreur.h"
 #include "Fichier.h"
 #include "Octets.h"
@@ -14,21 +15,24 @@ bool NomEnsembleValide(std::string_view nom) {
     if (nom.empty() || nom == "." || nom == "..")
         return false;
     for (unsigned char c : nom)
-        if (c < 32 || c == '/' || c == '\\' || c == 127)
+        if (c < 32 || c == '/' || c == '\\' || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F ||
+            c == 0x90 || c == 0x9D)
             return false;
     return true;
 }
 
+// The name is held in Windows-1252, as in the files; the file system's names are UTF-8.
 fs::path CheminEnsemble(std::string_view nom, std::string_view extension) {
-    std::string fichier(nom);
-    fichier += extension;
     if (!NomEnsembleValide(nom))
         throw ErreurES(NomInvalide, "nom d'ensemble de niveaux invalide",
-                       std::string(DossierNiveaux) + "/" + fichier);
-    return fs::path(DossierNiveaux) / fichier;
+                       std::string(DossierNiveaux) + "/" + std::string(nom) +
+                           std::string(extension));
+    return fs::path(DossierNiveaux) / (Cp1252VersUtf8(nom) + std::string(extension));
 }
 
-void Brouille(const TNiveau& n, std::string& texte) { BrouilleAvecCle(n.NomFichier, texte); }
+void Brouille(const TNiveau& n, std::string& texte) {
+    BrouilleAvecCle(n.NomFichier, texte);
+}
 
 namespace {
 
@@ -89,8 +93,8 @@ bool VerifieMotDePasse(const fs::path& jeu, const TNiveau& n, const std::string&
 void SupprimeEnsemble(const fs::path& jeu, TNiveau& n, bool force) {
     if (n.NomFichier.empty())
         return;
-    if (!force && Fichier(jeu, CheminEnsemble(n.NomFichier, ".niv"), Fichier::Mode::Lecture)
-                          .taille() != 0)
+    if (!force &&
+        Fichier(jeu, CheminEnsemble(n.NomFichier, ".niv"), Fichier::Mode::Lecture).taille() != 0)
         return;
     for (const char* ext : {".niv", ".sol", ".ind", ".des"}) {
         std::error_code ignoree; // a file that cannot be deleted is skipped

@@ -91,4 +91,11 @@ void OuvreSoluce(const fs::path& jeu, TSoluce& s);
 // 0 up, 1 down, 2 left, 3 right, 4 change of piece; CoupFin once the stored codes are used up.
 int CoupSuivant(TSoluce& s);
 
+// The step of each decoded move code 0 to 3: up, down, left, right.
+struct TDirection {
+    int8_t dx = 0;
+    int8_t dy = 0;
+};
+constexpr std::array<TDirection, 4> DirectionsDesCoups{{{0, -1}, {0, 1}, {-1, 0}, {1, 0}}};
+
 } // namespace zorvane

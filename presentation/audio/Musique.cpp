@@ -183,7 +183,18 @@ void TMusique::Arrete() {
     morceau_.reset();
 }
 
+// The report comes straight from the event loop: any failure is reported, and the music stops.
 void TMusique::MediaPlayerNotify(quint64 lecture) {
+    try {
+        Enchaine(lecture);
+    } catch (const std::exception& e) {
+        Arrete();
+        MorceauCourant = 0;
+        emit erreur(QString::fromUtf8(e.what()));
+    }
+}
+
+void TMusique::Enchaine(quint64 lecture) {
     // A report from a playback that has since been replaced or stopped changes nothing.
     if (ferme_ || !Actif() || lecture != lecture_ || !morceau_)
         return;

@@ -61,6 +61,7 @@ class TMusique : public QObject {
     void MediaPlayerNotify(quint64 lecture);
 
   private:
+    void Enchaine(quint64 lecture); // what follows the end of a piece
     static constexpr int ItemAleatoire = 0;
 
     bool Mus1Click(int item);

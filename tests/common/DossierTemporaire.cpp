@@ -1,5 +1,8 @@
 #include "DossierTemporaire.h"
 
+#include "Ensemble.h"
+#include "NiveauFichier.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -69,6 +72,24 @@ TNiveau Plateau(const std::vector<std::string>& lignes) {
         ++y;
     }
     return n;
+}
+
+void EcritEnsemble(const fs::path& jeu, const std::string& nom,
+                   const std::vector<std::vector<std::string>>& niveaux,
+                   const std::string& description, const std::string& motDePasse) {
+    TNiveau n;
+    EcrireDescription(jeu, n, nom, description, motDePasse, true);
+    std::vector<uint8_t> octets;
+    for (const auto& lignes : niveaux) {
+        const TNiveauFichier r = EncodeNiveau(Plateau(lignes));
+        octets.insert(octets.end(), r.begin(), r.end());
+    }
+    const auto ecrit = [&](const std::string& extension, const std::vector<uint8_t>& contenu) {
+        std::ofstream f(jeu / "niveaux" / (nom + extension), std::ios::binary | std::ios::trunc);
+        f.write(reinterpret_cast<const char*>(contenu.data()), std::streamsize(contenu.size()));
+    };
+    ecrit(".niv", octets);
+    ecrit(".ind", std::vector<uint8_t>(8 * niveaux.size(), 0));
 }
 
 } // namespace zorvane::test

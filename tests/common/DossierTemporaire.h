@@ -35,4 +35,10 @@ class DossierTemporaire {
 // anything else empty), padded with empty cells. NbZelmites counts the gems.
 TNiveau Plateau(const std::vector<std::string>& lignes);
 
+// Writes a set into the game folder `jeu`: its description and password, its levels (each a
+// text board) and an index without solutions.
+void EcritEnsemble(const fs::path& jeu, const std::string& nom,
+                   const std::vector<std::vector<std::string>>& niveaux,
+                   const std::string& description = "", const std::string& motDePasse = "MDP");
+
 } // namespace zorvane::test

@@ -9,6 +9,7 @@
 #include "NumeroNiv.h"
 #include "Principal.h"
 #include "Soluce.h"
+#include "Texte.h"
 
 #include <QAction>
 #include <QLabel>
@@ -56,10 +57,10 @@ struct Session {
     // Creates a set through the dialog.
     void CreeEnsemble(const QString& nom, const QString& mdp, const QString& description = {}) {
         QuandDialogue([=](QWidget* w) {
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit1"), description);
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit2"), mdp);
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit3"), mdp);
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit4"), nom);
+            Tape(w->findChild<QLineEdit*>("Edit1"), description);
+            Tape(w->findChild<QLineEdit*>("Edit2"), mdp);
+            Tape(w->findChild<QLineEdit*>("Edit3"), mdp);
+            Tape(w->findChild<QLineEdit*>("Edit4"), nom);
             Clique(w, "OkBtn");
         });
         e->CreerEnsSB->click();
@@ -91,9 +92,7 @@ struct Session {
 class TestEditeur : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        DelaisDeTest();
-    }
+    void initTestCase() { DelaisDeTest(); }
 
     void cycleComplet() {
         DossierJeu d;
@@ -283,7 +282,7 @@ class TestEditeur : public QObject {
             QTest::keyClicks(w->findChild<QLineEdit*>("Edit3"), "p");
             auto* nom = w->findChild<QLineEdit*>("Edit4");
             auto* ok = w->findChild<QPushButton*>("OkBtn");
-            for (const char* hostile : {"../x", "a/b", "..", "existe", "a\\b"}) {
+            for (const char* hostile : {"../x", "a/b", "..", "existe", "a\\b", "Ωmega"}) {
                 nom->setText(hostile);
                 okDesactive = okDesactive && !ok->isEnabled();
                 raisons << w->findChild<QLabel*>("Raison")->text();
@@ -296,7 +295,78 @@ class TestEditeur : public QObject {
         QVERIFY(okDesactive);
         QCOMPARE(raisons, QStringList({"Nom de fichier invalide", "Nom de fichier invalide",
                                        "Nom de fichier invalide", "Ce nom existe déjà",
-                                       "Nom de fichier invalide"}));
+                                       "Nom de fichier invalide", "Nom de fichier invalide"}));
+    }
+
+    // Accented names keep all their characters: the files carry the whole name, a name that
+    // shares its first bytes with another is a different set, and every chooser lists them.
+    void nomsAccentues() {
+        DossierJeu d;
+        Session s(d);
+        s.f->EditeurSB->click();
+        const QStringList noms = {"éléphant", "aéééé", "éléphas"};
+        for (const QString& nom : noms) {
+            s.CreeEnsemble(nom, "p", "à " + nom);
+            QCOMPARE(s.e->EnsembleEditeur, Vers1252(nom));
+            s.e->Creerniv->trigger();
+            s.Peint(0, {{0, 0}});
+            s.Peint(1, {{0, 2}});
+            s.Peint(2, {{5, 0}});
+            s.Sauve();
+        }
+        for (const QString& nom : noms)
+            for (const char* ext : {".des", ".niv", ".sol", ".ind"})
+                QVERIFY2(
+                    std::filesystem::exists(d.chemin() / "niveaux" / (nom.toStdString() + ext)),
+                    qPrintable(nom + ext));
+        QCOMPARE(d.lit("niveaux/éléphant.niv").size(), 52u);
+
+        // The check compares the whole name, ignoring the case of a to z only.
+        QStringList raisons;
+        QuandDialogue([&](QWidget* w) {
+            auto* nom = w->findChild<QLineEdit*>("Edit4");
+            for (const char* essai : {"ÉLÉPHANT", "éLéPHANT", "éléph", "aéééé"}) {
+                nom->setText(essai);
+                raisons << w->findChild<QLabel*>("Raison")->text();
+            }
+            Clique(w, "BitBtn2");
+        });
+        s.e->CreerEnsSB->click();
+        QCOMPARE(raisons, QStringList({"", "Ce nom existe déjà", "", "Ce nom existe déjà"}));
+
+        // The editor's chooser opens each one behind its password.
+        QStringList listes[2];
+        QuandDialogue([&](QWidget* w) {
+            for (int i = 0; i < w->findChild<QListWidget*>("FileListBox1")->count(); ++i)
+                listes[0] << w->findChild<QListWidget*>("FileListBox1")->item(i)->text();
+            Clique(w, "BitBtn1");
+        });
+        s.e->ChargeNivSB->click();
+        QCOMPARE(listes[0], QStringList({"aéééé.niv", "éléphant.niv", "éléphas.niv"}));
+        s.Ouvre(1, "P");
+        QCOMPARE(s.e->EnsembleEditeur, std::string("\xE9l\xE9phant"));
+        QVERIFY(s.e->ModifNiveau->isEnabled());
+
+        // The game's chooser plays it, with its description.
+        s.e->BitBtn1->click();
+        QStringList descriptions;
+        QuandDialogue([&](QWidget* w) {
+            auto* liste = w->findChild<QListWidget*>("FileListBox1");
+            for (int i = 0; i < liste->count(); ++i)
+                listes[1] << liste->item(i)->text();
+            liste->setCurrentRow(0);
+            QuandDialogue([&](QWidget* m) {
+                descriptions << static_cast<QMessageBox*>(m)->text();
+                static_cast<QMessageBox*>(m)->accept();
+            });
+            QTest::keyClick(liste, Qt::Key_Return);
+        });
+        s.f->NouveauSB->click();
+        QCOMPARE(listes[1], listes[0]);
+        QCOMPARE(s.f->NivJeu.NomFichier, std::string("a\xE9\xE9\xE9\xE9"));
+        QCOMPARE(NombreNiveaux(s.f->NivJeu), 1);
+        QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
+        QCOMPARE(descriptions, QStringList({"à aéééé"}));
     }
 
     void supprimerLEnsembleDuJeuArreteLaPartieProprement() {
@@ -348,6 +418,56 @@ class TestEditeur : public QObject {
         QCOMPARE(s.f->LabelLevel->text(), QString("Niveau n° 1"));
         QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
         QCOMPARE(LitCase(s.f->NivJeu, 3, 0), CaseZelmite);
+    }
+
+    // The set's files vanish while a level is open. Quitting or going back to the game: a
+    // failed save keeps the editor open on the level; a failed tidying of the set does not.
+    void fichiersDisparusPendantLEdition() {
+        struct Cas {
+            const char* nom;
+            const char* reponse;
+            bool retour; // "Retour au menu principal" instead of closing the window
+            bool resteDansLEditeur;
+        };
+        const Cas cas[] = {
+            {"fermer, Non", "Non", false, false},
+            {"fermer, Oui", "Oui", false, true},
+            {"retour, Non", "Non", true, false},
+            {"retour, Oui", "Oui", true, true},
+        };
+        for (const Cas& c : cas) {
+            DossierJeu d;
+            d.Ensemble("SET", {{"o.*", "", "x"}});
+            Session s(d);
+            s.f->EditeurSB->click();
+            s.Ouvre(0, "MDP");
+            s.Numero(1);
+            s.e->ModifNiveau->trigger();
+            s.Peint(3, {{8, 8}});
+            QVERIFY(s.e->SaveLevSB->isEnabled());
+            for (const char* ext : {".des", ".niv", ".sol", ".ind"})
+                std::filesystem::remove(d.chemin() / "niveaux" / (std::string("SET") + ext));
+            std::filesystem::remove(d.chemin() / "options.dat");
+            RepondMessage(c.reponse);
+            const QStringList messages = MessagesPendant([&] {
+                if (c.retour)
+                    s.e->BitBtn1->click();
+                else
+                    s.f->close();
+            });
+            QCOMPARE(messages,
+                     QStringList({"Erreur d'E/S 2 : fichier introuvable (niveaux/SET.niv)"}));
+            QVERIFY2(s.f->isVisible() == (c.retour || c.resteDansLEditeur), c.nom);
+            if (c.retour)
+                QVERIFY2((s.f->VueCourante() == TMainForm::Vue::Editeur) == c.resteDansLEditeur,
+                         c.nom);
+            QVERIFY2(s.e->SaveLevSB->isEnabled() == c.resteDansLEditeur, c.nom);
+            QVERIFY2(std::filesystem::exists(d.chemin() / "options.dat") ==
+                         (!c.retour && !c.resteDansLEditeur),
+                     c.nom);
+            if (c.resteDansLEditeur)
+                QCOMPARE(LitCase(s.f->NivEdit, 8, 8), CaseMur);
+        }
     }
 
     void numeroDeNiveau() {

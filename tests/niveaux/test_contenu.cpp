@@ -70,8 +70,7 @@ TEST_P(Contenu, ChaqueNiveauConstruitASaSolutionOptimale) {
                 boule = !boule;
                 continue;
             }
-            static const int8_t dx[] = {0, 0, -1, 1}, dy[] = {-1, 1, 0, 0};
-            ASSERT_TRUE(Joue(n, boule, dx[coup], dy[coup]));
+            ASSERT_TRUE(Joue(n, boule, DirectionsDesCoups[coup].dx, DirectionsDesCoups[coup].dy));
         }
         EXPECT_EQ(s.CodesLus, s.Index.NbCodes);
         const ResultatSolveur r = Resous(niveau);

@@ -26,6 +26,15 @@ void QuandDialogue(std::function<void(QWidget*)> reponse, int essais) {
     });
 }
 
+void Tape(QWidget* champ, const QString& texte) {
+    for (const QChar c : texte) {
+        const Qt::Key touche = c.unicode() < 0x80 && c.isLetterOrNumber()
+                                   ? Qt::Key(c.toUpper().unicode())
+                                   : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, champ, touche, QString(c), Qt::NoModifier);
+    }
+}
+
 void Clique(QWidget* dialogue, const QString& bouton) {
     for (QAbstractButton* b : dialogue->findChildren<QAbstractButton*>())
         if (SansAccelerateur(b->text()) == bouton || b->objectName() == bouton) {

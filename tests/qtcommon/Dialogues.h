@@ -22,6 +22,10 @@ void RepondMessage(const QString& bouton, QString* texte = nullptr);
 // Texts of the message boxes answered with OK while `action` runs (any number of them).
 QStringList MessagesPendant(const std::function<void()>& action);
 
+// Types the text into a widget one key press per character, accented letters included (the
+// events carry the character's text, as a keyboard layout gives it).
+void Tape(QWidget* champ, const QString& texte);
+
 // Clicks a push button of a dialog by its text or object name.
 void Clique(QWidget* dialogue, const QString& bouton);
 

@@ -1,8 +1,6 @@
 #include "Fixture.h"
 
-#include "Ensemble.h"
 #include "Fenetres.h"
-#include "NiveauFichier.h"
 #include "Principal.h"
 
 #include <QDir>
@@ -53,17 +51,7 @@ void DossierJeu::Graphisme(const QString& nom, QColor fond) {
 void DossierJeu::Ensemble(const std::string& nom,
                           const std::vector<std::vector<std::string>>& niveaux,
                           const std::string& description, const std::string& motDePasse) {
-    TNiveau n;
-    EcrireDescription(chemin(), n, nom, description, motDePasse, true);
-    std::vector<uint8_t> octets;
-    std::vector<uint8_t> index;
-    for (const auto& lignes : niveaux) {
-        const TNiveauFichier r = EncodeNiveau(Plateau(lignes));
-        octets.insert(octets.end(), r.begin(), r.end());
-        index.insert(index.end(), 8, 0);
-    }
-    ecrit("niveaux/" + nom + ".niv", octets);
-    ecrit("niveaux/" + nom + ".ind", index);
+    EcritEnsemble(chemin(), nom, niveaux, description, motDePasse);
 }
 
 void DelaisDeTest(int pauseAnimationMs) {

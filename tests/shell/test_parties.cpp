@@ -64,9 +64,7 @@ void GagneUnNiveau(TMainForm& f) {
 class TestParties : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        DelaisDeTest();
-    }
+    void initTestCase() { DelaisDeTest(); }
 
     void cycleComplet() {
         DossierJeu d;
@@ -207,6 +205,41 @@ class TestParties : public QObject {
         QCOMPARE(texte,
                  QString("Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?"));
         QVERIFY(!std::filesystem::exists(d.chemin() / "Joueur.ini"));
+    }
+
+    // A save that fails after "Oui" ends the command that asked for it: quitting leaves the
+    // window open, a new game keeps the game in progress.
+    void sauvegardeRateeArreteLaCommande() {
+        DossierJeu d;
+        d.Ensemble("SET", {Facile, Facile});
+        auto f = Ouvre(d);
+        GagneUnNiveau(*f);
+        std::filesystem::create_directory(d.chemin() / "Joueur.ini"); // cannot be written
+        std::filesystem::remove(d.chemin() / "options.dat");
+        auto ouiPuisSauvegarde = [] {
+            QuandDialogue([](QWidget* w) {
+                RepondSauvegarde("bob", "x");
+                Clique(w, "Oui");
+            });
+        };
+        ouiPuisSauvegarde();
+        QStringList messages = MessagesPendant([&] { f->close(); });
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith("Erreur d'E/S"), qPrintable(messages[0]));
+        QVERIFY(f->isVisible());
+        QVERIFY(!std::filesystem::exists(d.chemin() / "options.dat"));
+        QVERIFY(f->EnregistrerSB->isEnabled());
+
+        ouiPuisSauvegarde();
+        messages = MessagesPendant([&] { f->NouveauSB->click(); });
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(NumeroNiveau(f->NivJeu), 2); // the game goes on where it was
+        QCOMPARE(f->GestionClavier, TMainForm::Clavier::Jeu);
+
+        RepondMessage("Non");
+        f->close();
+        QVERIFY(!f->isVisible());
+        QVERIFY(std::filesystem::exists(d.chemin() / "options.dat"));
     }
 
     void joueurIniEndommage() {

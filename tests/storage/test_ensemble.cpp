@@ -139,7 +139,25 @@ TEST_P(NomHostile, IsRefusedBeforeAnyFileIsTouched) {
 
 INSTANTIATE_TEST_SUITE_P(Noms, NomHostile,
                          ::testing::Values("../x", "a/b", "..", ".", "a\\b", std::string("a\0b", 3),
-                                           "\n", "/"));
+                                           "\n", "/", "a\x81", "\x9D"));
+
+// Names are Windows-1252 in memory and in the files; on disk the four files carry the name's
+// UTF-8 form, so that the folder's listing shows it as typed.
+TEST(Description, AccentedNameIsWrittenUnderItsUtf8FormAndReadBack) {
+    DossierTemporaire d;
+    TNiveau n;
+    const std::string nom = "\xE9l\xE9phant"; // "éléphant", 8 characters
+    EcrireDescription(d, n, nom, "une description", "P", true);
+    EXPECT_EQ(n.NomFichier, nom);
+    for (const char* f : {"éléphant.des", "éléphant.niv", "éléphant.sol", "éléphant.ind"})
+        EXPECT_TRUE(Existe(d, f)) << f;
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(d.chemin() / "niveaux"), fs::directory_iterator()), 4);
+    EXPECT_EQ(LireDescription(d, n), "une description");
+    EXPECT_TRUE(VerifieMotDePasse(d, n, "P"));
+    SupprimeEnsemble(d, n, true);
+    EXPECT_TRUE(fs::is_empty(d.chemin() / "niveaux"));
+}
 
 TEST(Description, EmptyNameIsRefusedForWriting) {
     DossierTemporaire d;

@@ -25,8 +25,6 @@ constexpr Coup Gauche{-1, 0};
 constexpr Coup Droite{1, 0};
 constexpr Coup Change{0, 0};
 
-const std::vector<Coup> Directions{Haut, Bas, Gauche, Droite}; // in the order of decoded values
-
 TJournal Journal(const std::vector<Coup>& coups) {
     TJournal j;
     j.NomFichier = "SET";
@@ -190,6 +188,15 @@ TEST_F(FichiersSoluce, WorkedExampleIsStoredAndDecoded) {
     EXPECT_EQ(sol(), (std::vector<uint8_t>{0x75, 0x80}));
     EXPECT_EQ(ind(), Record(0, 6));
     EXPECT_EQ(Relit(1), (std::vector<int>{3, 1, 4, 2, 0}));
+}
+
+TEST_F(FichiersSoluce, EachDecodedMoveReplaysAsItsDirection) {
+    AjouteNiveaux(4);
+    for (int code = 0; code < 4; ++code) {
+        const TDirection d = DirectionsDesCoups[code];
+        Enregistre(code + 1, Journal({{d.dx, d.dy}}));
+        EXPECT_EQ(Relit(code + 1), std::vector<int>{code}) << "code " << code;
+    }
 }
 
 TEST_F(FichiersSoluce, ChangeBeforeTheFirstMoveRepeatsItsCode) {
@@ -498,7 +505,8 @@ class ProprieteSoluce : public FichiersSoluce {
                 boule = !boule;
                 AjouteCoup(j, 0, 0);
                 p.logues.push_back(4);
-            } else if (auto [dx, dy] = Directions[action]; zorvane::Joue(p.final, boule, dx, dy)) {
+            } else if (auto [dx, dy] = DirectionsDesCoups[action];
+                       zorvane::Joue(p.final, boule, dx, dy)) {
                 AjouteCoup(j, dx, dy);
                 p.logues.push_back(action);
             }
@@ -527,7 +535,7 @@ class ProprieteSoluce : public FichiersSoluce {
                 boule = !boule;
                 continue;
             }
-            auto [dx, dy] = Directions[c];
+            auto [dx, dy] = DirectionsDesCoups[c];
             EXPECT_TRUE(zorvane::Joue(n, boule, dx, dy)) << "a stored move that does not move";
         }
         return n;

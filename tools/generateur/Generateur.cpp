@@ -1,4 +1,5 @@
 #include "Generateur.h"
+#include "Plateau.h"
 
 #include <algorithm>
 
@@ -6,8 +7,8 @@ namespace zorvane {
 
 namespace {
 
-constexpr int8_t DX[4] = {0, 0, -1, 1};
-constexpr int8_t DY[4] = {-1, 1, 0, 0};
+using solveur::DX;
+using solveur::DY;
 
 struct Piece {
     int x, y;

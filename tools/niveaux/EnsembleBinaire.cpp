@@ -3,7 +3,6 @@
 #include "Cp1252.h"
 #include "Ensemble.h"
 #include "NiveauFichier.h"
-#include "Plateau.h"
 #include "Soluce.h"
 
 namespace zorvane {
@@ -75,7 +74,7 @@ int RejoueSolution(const fs::path& jeu, const TNiveau& niveau, int32_t numero) {
             return -1;
         if (coup == CoupChangement)
             boule = !boule;
-        else if (!Joue(n, boule, solveur::DX[coup], solveur::DY[coup]))
+        else if (!Joue(n, boule, DirectionsDesCoups[coup].dx, DirectionsDesCoups[coup].dy))
             return -1;
     }
     return lecteur.CodesLus;

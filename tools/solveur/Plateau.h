@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Niveau.h"
+#include "Soluce.h"
 
 #include <array>
 #include <cstdint>
@@ -16,8 +17,10 @@ constexpr int MaxZelmites = NbCases - 2;
 constexpr int DecalageZelmites = 16;
 
 // Directions in the order of the stored move codes: up, down, left, right.
-constexpr std::array<int8_t, 4> DX{0, 0, -1, 1};
-constexpr std::array<int8_t, 4> DY{-1, 1, 0, 0};
+constexpr std::array<int8_t, 4> DX{DirectionsDesCoups[0].dx, DirectionsDesCoups[1].dx,
+                                   DirectionsDesCoups[2].dx, DirectionsDesCoups[3].dx};
+constexpr std::array<int8_t, 4> DY{DirectionsDesCoups[0].dy, DirectionsDesCoups[1].dy,
+                                   DirectionsDesCoups[2].dy, DirectionsDesCoups[3].dy};
 
 // Cells are numbered row by row: cell 16y + x.
 inline int Case(int x, int y) {

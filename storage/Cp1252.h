@@ -1,4 +1,5 @@
-// Text of the level sources is UTF-8; the set files hold Windows-1252 bytes. Both directions
+// Text outside the set files is UTF-8 (the level sources, the set's file names on disk); the
+// set files and the records in memory hold Windows-1252 bytes. Both directions
 // cover the whole code page: ASCII, the Latin-1 letters, and the 27 characters of 0x80-0x9F
 // (the euro sign, the curly quotes, the French œ and Œ, Ÿ, the dashes, ...).
 #pragma once

@@ -1,0 +1,67 @@
+#include "Jeu.h"
+
+#include "Erreur.h"
+#include "NiveauFichier.h"
+
+namespace zorvane {
+
+void TJeu::Arrete() {
+    TNiveau vide = enJeu_.Niveau();
+    vide.NomFichier.clear();
+    enJeu_.Commence(vide);
+    InitPartie(partie_);
+}
+
+void TJeu::Nouvelle(const std::string& ensemble) {
+    try {
+        TNiveau niveau = enJeu_.Niveau();
+        niveau.NomFichier = ensemble.substr(0, LongueurNomEnsemble);
+        CompteNiveaux(jeu_, niveau, false);
+        FixeRang(partie_, -1);
+        FixeNiveau(partie_, 1);
+        FixeEnsemble(partie_, niveau.NomFichier);
+        ChangeNumero(niveau, 1);
+        enJeu_.Commence(niveau);
+        ChargeNiveau();
+    } catch (...) {
+        Arrete();
+        throw;
+    }
+}
+
+void TJeu::Reprend(const TPartie& partie) {
+    const int32_t numero = NiveauPartie(partie);
+    if (numero < 1)
+        throw ErreurES(FichierEndommage, "partie endommagée (niveau invalide)", FichierJoueur);
+    TNiveau niveau = enJeu_.Niveau();
+    niveau.NomFichier = EnsemblePartie(partie);
+    CompteNiveaux(jeu_, niveau, false);
+    ChangeNumero(niveau, numero);
+    partie_ = partie;
+    enJeu_.Commence(niveau);
+}
+
+void TJeu::ChargeNiveau() {
+    TNiveau niveau = enJeu_.Niveau();
+    LitNiveau(jeu_, niveau);
+    enJeu_.Commence(niveau);
+}
+
+bool TJeu::FinitNiveau() {
+    enJeu_.EnregistreSolution(jeu_, EnsemblePartie(partie_));
+    ChangeNumero(enJeu_.Niveau(), 0);
+    FixeNiveau(partie_, 0);
+    enJeu_.ViderJournal();
+    return FinDEnsemble();
+}
+
+void TJeu::RecompteNiveaux() {
+    CompteNiveaux(jeu_, enJeu_.Niveau(), false);
+}
+
+void TJeu::Renumerote(int32_t numero) {
+    ChangeNumero(enJeu_.Niveau(), numero);
+    FixeNiveau(partie_, numero);
+}
+
+} // namespace zorvane

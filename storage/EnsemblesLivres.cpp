@@ -1,5 +1,6 @@
 #include "EnsemblesLivres.h"
 
+#include "Cp1252.h"
 #include "Ensemble.h"
 #include "Erreur.h"
 #include "Fichier.h"
@@ -81,8 +82,20 @@ bool EmpreinteValide(const std::string& e) {
            });
 }
 
-bool NomLivrable(const std::string& nom) {
-    return nom.size() <= 8 && NomEnsembleValide(nom);
+// Names are held in Windows-1252, as in the records; on disk and in the text files they are
+// UTF-8. A name that does not convert, or is longer than 8 characters, is no set's name.
+std::optional<std::string> NomDuDisque(const std::string& utf8) {
+    try {
+        std::string nom = Utf8VersCp1252(utf8);
+        if (nom.size() <= 8 && NomEnsembleValide(nom))
+            return nom;
+    } catch (const ErreurCodage&) {
+    }
+    return std::nullopt;
+}
+
+std::string SurDisque(const std::string& nom) {
+    return Cp1252VersUtf8(nom);
 }
 
 // One line "NAME COPY SHIPPED"; a damaged line is no line.
@@ -90,14 +103,16 @@ std::optional<std::pair<std::string, TLigne>> LitLigne(const std::string& texte)
     std::istringstream flux(texte);
     std::string nom, reste;
     TLigne l;
-    if (!(flux >> nom >> l.copie >> l.livree) || (flux >> reste) || !NomLivrable(nom) ||
-        !EmpreinteValide(l.copie) || !EmpreinteValide(l.livree))
+    if (!(flux >> nom >> l.copie >> l.livree) || (flux >> reste) || !EmpreinteValide(l.copie) ||
+        !EmpreinteValide(l.livree))
         return std::nullopt;
-    return std::pair{nom, l};
+    if (const auto n = NomDuDisque(nom))
+        return std::pair{*n, l};
+    return std::nullopt;
 }
 
 std::string Ligne(const std::string& nom, const TLigne& l) {
-    return nom + " " + l.copie + " " + l.livree + "\n";
+    return SurDisque(nom) + " " + l.copie + " " + l.livree + "\n";
 }
 
 // A damaged or missing register only forgets copies: those sets are then left alone.
@@ -190,7 +205,7 @@ void FusionneSolutions(const TFichiers& copie, TFichiers& livre) {
 // ---- Copies written whole before they replace anything
 
 fs::path Attente(const std::string& nom) {
-    return fs::path(DossierLivraison) / nom;
+    return fs::path(DossierLivraison) / SurDisque(nom);
 }
 
 void Prepare(const fs::path& joueur, const std::string& nom, const TFichiers& f,
@@ -199,7 +214,8 @@ void Prepare(const fs::path& joueur, const std::string& nom, const TFichiers& f,
     fs::remove_all(attente);
     fs::create_directories(attente);
     for (std::size_t i = 0; i < Extensions.size(); ++i)
-        RemplaceFichier(joueur, Attente(nom) / (nom + Extensions[i]), f[i].data(), f[i].size());
+        RemplaceFichier(joueur, Attente(nom) / (SurDisque(nom) + Extensions[i]), f[i].data(),
+                        f[i].size());
     const std::string texte = Ligne(nom, ligne);
     RemplaceFichier(joueur, Attente(nom) / FichierPret, texte.data(), texte.size());
 }
@@ -219,8 +235,8 @@ void Acheve(const fs::path& joueur, const std::string& nom, TRegistre& registre)
     }
     if (ligne && ligne->first == nom) {
         for (const char* ext : Extensions)
-            if (fs::exists(attente / (nom + ext), e))
-                fs::rename(attente / (nom + ext), joueur / CheminEnsemble(nom, ext));
+            if (const fs::path f = attente / (SurDisque(nom) + ext); fs::exists(f, e))
+                fs::rename(f, joueur / CheminEnsemble(nom, ext));
         if (registre[nom] != ligne->second) {
             registre[nom] = ligne->second;
             EcritRegistre(joueur, registre);
@@ -234,14 +250,14 @@ void AcheveInterrompues(const fs::path& joueur, TRegistre& registre, TBilanLivra
     if (!fs::is_directory(joueur / DossierLivraison, e))
         return;
     for (const auto& entree : fs::directory_iterator(joueur / DossierLivraison, e)) {
-        const std::string nom = entree.path().filename().string();
+        const std::string fichier = entree.path().filename().string();
         try {
-            if (NomLivrable(nom))
-                Acheve(joueur, nom, registre);
+            if (const auto nom = NomDuDisque(fichier))
+                Acheve(joueur, *nom, registre);
             else
                 fs::remove_all(entree.path());
         } catch (const std::exception& x) {
-            bilan.Erreurs.push_back("ensemble livré " + nom + " : " + x.what());
+            bilan.Erreurs.push_back("ensemble livré " + fichier + " : " + x.what());
         }
     }
 }
@@ -250,8 +266,9 @@ std::vector<std::string> EnsemblesDe(const fs::path& donnees) {
     std::vector<std::string> noms;
     std::error_code e;
     for (const auto& entree : fs::directory_iterator(donnees / DossierNiveaux, e))
-        if (entree.path().extension() == ".niv" && NomLivrable(entree.path().stem().string()))
-            noms.push_back(entree.path().stem().string());
+        if (entree.path().extension() == ".niv")
+            if (const auto nom = NomDuDisque(entree.path().stem().string()))
+                noms.push_back(*nom);
     std::sort(noms.begin(), noms.end());
     return noms;
 }
@@ -280,20 +297,22 @@ TBilanLivraison AccueilleEnsemblesLivres(const fs::path& donnees, const fs::path
                     continue; // the player's own set under this name
                 Prepare(joueur, nom, livre, nouvelle);
                 Acheve(joueur, nom, registre);
-                bilan.Copies.push_back(nom);
+                bilan.Copies.push_back(SurDisque(nom));
                 continue;
             }
             if (connue->second.livree == nouvelle.livree || !present)
                 continue; // up to date, or deleted by the player
+            // Unedited: as copied, or already as the new version (its levels are the same).
             const TFichiers copie = LitEnsemble(joueur, nom);
-            if (Empreinte({&copie[Des], &copie[Niv]}) != connue->second.copie)
+            const std::string empreinte = Empreinte({&copie[Des], &copie[Niv]});
+            if (empreinte != connue->second.copie && empreinte != nouvelle.copie)
                 continue; // edited by the player
             FusionneSolutions(copie, livre);
             Prepare(joueur, nom, livre, nouvelle);
             Acheve(joueur, nom, registre);
-            bilan.MisesAJour.push_back(nom);
+            bilan.MisesAJour.push_back(SurDisque(nom));
         } catch (const std::exception& x) {
-            bilan.Erreurs.push_back("ensemble livré " + nom + " : " + x.what());
+            bilan.Erreurs.push_back("ensemble livré " + SurDisque(nom) + " : " + x.what());
         }
     }
     return bilan;

@@ -27,6 +27,7 @@ namespace fs = std::filesystem;
 inline constexpr const char* FichierEnsemblesLivres = "ensembles-livres.txt";
 inline constexpr const char* DossierLivraison = ".livraison";
 
+// The sets by their names on disk (UTF-8).
 struct TBilanLivraison {
     std::vector<std::string> Copies;     // copied for the first time
     std::vector<std::string> MisesAJour; // replaced by a newer shipped version

@@ -1,6 +1,7 @@
 // The shipped sets brought into the player's folder: the first copy, the update of a copy the
 // player did not edit (the player's solutions kept where shorter), the copies and sets left
 // alone, an interrupted update finished, and damaged files.
+#include "Cp1252.h"
 #include "DossierTemporaire.h"
 #include "Ensemble.h"
 #include "EnsemblesLivres.h"
@@ -38,6 +39,11 @@ const std::vector<std::string> B = {"o.*", "", "x"};
 const std::vector<std::string> C = {"o..*", "#", "x"};
 const std::vector<std::string> D = {"x", "*", "o"};
 
+// The set's file on disk: nom is Windows-1252, as in the records.
+fs::path Chemin(const std::string& nom, const char* ext) {
+    return "niveaux/" + Cp1252VersUtf8(nom) + ext;
+}
+
 // Writes a set's .sol and .ind: one index record per level, the blocks in level order.
 void EcritSolutions(const DossierTemporaire& d, const std::string& nom,
                     const std::vector<std::optional<Solution>>& solutions) {
@@ -52,8 +58,8 @@ void EcritSolutions(const DossierTemporaire& d, const std::string& nom,
         }
         ind.insert(ind.end(), record, record + 8);
     }
-    d.ecrit("niveaux/" + nom + ".sol", sol);
-    d.ecrit("niveaux/" + nom + ".ind", ind);
+    d.ecrit(Chemin(nom, ".sol"), sol);
+    d.ecrit(Chemin(nom, ".ind"), ind);
 }
 
 // Writes a set's four files.
@@ -68,7 +74,7 @@ void Ensemble(const DossierTemporaire& d, const std::string& nom,
         niv.insert(niv.end(), r.begin(), r.end());
         solutions.push_back(x.solution);
     }
-    d.ecrit("niveaux/" + nom + ".niv", niv);
+    d.ecrit(Chemin(nom, ".niv"), niv);
     EcritSolutions(d, nom, solutions);
 }
 
@@ -95,7 +101,7 @@ std::vector<std::optional<Solution>> Solutions(const DossierTemporaire& d, const
 }
 
 Octets Fichier(const DossierTemporaire& d, const std::string& nom, const char* ext) {
-    return d.lit("niveaux/" + nom + ext);
+    return d.lit(Chemin(nom, ext));
 }
 
 class EnsemblesLivres : public ::testing::Test {
@@ -121,12 +127,14 @@ class EnsemblesLivres : public ::testing::Test {
 
 TEST_F(EnsemblesLivres, FirstStartCopiesEachSetByteForByteThenLeavesItToThePlayer) {
     Ensemble(donnees, "SET", {{A, Solution{6, 0x11}}, {B, std::nullopt}});
-    Ensemble(donnees, "AUTRE", {{C, std::nullopt}});
+    Ensemble(donnees, "\xC9T\xC9", {{C, std::nullopt}}); // ÉTÉ
     const TBilanLivraison b = Accueille();
-    EXPECT_EQ(b.Copies, (std::vector<std::string>{"AUTRE", "SET"}));
+    EXPECT_EQ(b.Copies, (std::vector<std::string>{"SET", "ÉTÉ"}));
     EXPECT_TRUE(b.Erreurs.empty());
-    for (const char* ext : {".des", ".niv", ".sol", ".ind"})
+    for (const char* ext : {".des", ".niv", ".sol", ".ind"}) {
         EXPECT_EQ(Fichier(joueur, "SET", ext), Fichier(donnees, "SET", ext)) << ext;
+        EXPECT_EQ(Fichier(joueur, "\xC9T\xC9", ext), Fichier(donnees, "\xC9T\xC9", ext)) << ext;
+    }
     EXPECT_TRUE(fs::exists(joueur.chemin() / FichierEnsemblesLivres));
 
     Resout(2, {4, 0x22});

@@ -3,6 +3,7 @@
 #include "Boutons.h"
 #include "ImageWidget.h"
 #include "Messages.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 
 #include <QAction>
@@ -62,6 +63,7 @@ TEditeur::TEditeur(TMainForm& fenetre) : QObject(&fenetre), f(fenetre) {
     f.QuitteEditeur = [this] { EnregistrerNiv(false); };
     f.KeyDownTest = [this](uint16_t code) { KeyDownTest(code); };
     f.ImgSwapTest = [this] { ChangeTest(); };
+    f.NiveauTeste = [this]() -> const TNiveauEnJeu& { return test_; };
     f.ImgFond->SurAppui = [this](QMouseEvent* e) {
         if (!peintureActive_)
             return;
@@ -116,7 +118,10 @@ void TEditeur::Construit() {
         NiveauxMenu->menuAction(), EnsemblesMenu->menuAction(), f.AideMenu->menuAction()};
     Recommencer1 = Action(this, "Recommencer1", "&Recommencer");
     Stopperletest1 = Action(this, "Stopperletest1", "&Stopper le test");
-    f.MenusDeVue[int(TMainForm::Vue::Test)] = {Recommencer1, Stopperletest1};
+    AnnulerTest = Action(this, "AnnulerTest", "&Annuler le dernier coup");
+    AnnulerTest->setShortcut(Qt::CTRL | Qt::Key_Z);
+    AnnulerTest->setEnabled(false);
+    f.MenusDeVue[int(TMainForm::Vue::Test)] = {Recommencer1, AnnulerTest, Stopperletest1};
 
     connect(ChargeNivSB, &QToolButton::clicked, this,
             EnCommande(&f, [this] { ChargeNivSBClick(); }));
@@ -132,6 +137,7 @@ void TEditeur::Construit() {
     connect(Supprniv, &QAction::triggered, this, EnCommande(&f, [this] { SupprnivClick(); }));
     connect(Recommencer1, &QAction::triggered, this,
             EnCommande(&f, [this] { Recommencer1Click(); }));
+    connect(AnnulerTest, &QAction::triggered, this, [this] { AnnulerTestClick(); });
     connect(Stopperletest1, &QAction::triggered, this,
             EnCommande(&f, [this] { Stopperletest1Click(); }));
 }
@@ -165,7 +171,8 @@ void TEditeur::ConstruitPalette() {
 }
 
 void TEditeur::RafraichitPalette() {
-    const QPixmap* tuiles[4] = {&f.ImgBoule, &f.ImgCarre, &f.ImgZelmite, &f.ImgMur};
+    const TTuiles& t = f.Peintre().Tuiles();
+    const QPixmap* tuiles[4] = {&t.Boule, &t.Carre, &t.Zelmite, &t.Mur};
     for (int tag = 0; tag < 4; ++tag)
         OutilImg[tag]->setPixmap(*tuiles[tag]);
 }

@@ -3,7 +3,7 @@
 // records, apart from telling the game which of its levels changed.
 #pragma once
 
-#include "Niveau.h"
+#include "NiveauEnJeu.h"
 
 #include <QObject>
 #include <string>
@@ -55,7 +55,9 @@ class TEditeur : public QObject {
     void KeyDownTest(uint16_t code);
     void Recommencer1Click();
     void Stopperletest1Click();
-    void ChangeTest(); // the switch key, or a click on the switch image, in a test
+    void AnnulerTestClick(); // takes back the last move or switch of the test
+    void ChangeTest();       // the switch key, or a click on the switch image, in a test
+    const TNiveauEnJeu& NiveauTeste() const { return test_; }
 
     // ---- Controls
     QToolButton* ChargeNivSB;
@@ -72,6 +74,7 @@ class TEditeur : public QObject {
     QAction* Supprniv;
     QAction* Recommencer1;
     QAction* Stopperletest1;
+    QAction* AnnulerTest;
     QMenu* EditMenuS;
     QAction* OutilMS[5];
     QRadioButton* OutilRB[5];
@@ -91,6 +94,8 @@ class TEditeur : public QObject {
     void EnsembleOuvert(bool ouvert);
     void RafraichitPalette();
     void NoteEffacement(const std::string& ensemble, int32_t numero);
+    void CommenceTest();
+    void MajAnnulerTest();
 
     TMainForm& f;
     bool peintureActive_ = false; // mouse-down handler installed
@@ -98,6 +103,8 @@ class TEditeur : public QObject {
     bool compteEnCours_ = false;  // the countdown ran when the editor was entered
     // Levels erased in the game's set during this visit, to keep the game on its own level.
     std::vector<int32_t> effacesDuJeu_;
+    TNiveauEnJeu test_;         // the level under test, read from the level file
+    std::string ensembleTeste_; // the set whose solution files receive the test's moves
 };
 
 } // namespace zorvane

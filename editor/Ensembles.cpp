@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "MotdePasse.h"
 #include "NiveauFichier.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 #include "Texte.h"
 
@@ -46,7 +47,7 @@ void TEditeur::CreerEnsSBClick() {
         for (QAction* a : {ModifNiveau, EffaceNiv, Testerniv})
             a->setEnabled(false);
         EnsembleOuvert(true);
-        f.DessineFond();
+        f.Peintre().DessineFond();
     });
 }
 
@@ -77,7 +78,7 @@ void TEditeur::ChargeNivSBClick() {
             }
         }
         // The open level, if any, stays open behind the bare board until it is redrawn.
-        f.DessineFond();
+        f.Peintre().DessineFond();
         if (NumeroNiveau(f.NivEdit) != 0 && f.EditNivPanel->isVisibleTo(&f))
             AfficheEdit(f.NivEdit);
     });

@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "NiveauFichier.h"
 #include "NumeroNiv.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 #include "Soluce.h"
 
@@ -92,7 +93,7 @@ void TEditeur::EffaceNivClick() {
         CompteNiveaux(f.Jeu(), brouillon, false);
         ActiveEffaceNiv(brouillon.NbNiveaux);
         if (NumeroNiveau(f.NivEdit) == 0) {
-            f.DessineFond();
+            f.Peintre().DessineFond();
             f.LabelLevel->clear();
         } else {
             AfficheEdit(f.NivEdit);
@@ -103,7 +104,7 @@ void TEditeur::EffaceNivClick() {
 
 // Remembers an erased level of the game's set, so the game keeps to its own level.
 void TEditeur::NoteEffacement(const std::string& ensemble, int32_t numero) {
-    if (ensemble != f.NivJeu.NomFichier)
+    if (ensemble != f.JeuEnCours().Niveau().NomFichier)
         return;
     effacesDuJeu_.push_back(numero);
 }
@@ -122,8 +123,8 @@ void TEditeur::Onenregistre() {
     ActiveEffaceNiv(compte.NbNiveaux);
     for (QAction* a : {Creerniv, ModifNiveau, Testerniv})
         a->setEnabled(true);
-    if (NumeroNiveau(f.NivEdit) == NumeroNiveau(f.NivJeu) &&
-        f.NivEdit.NomFichier == f.NivJeu.NomFichier)
+    if (NumeroNiveau(f.NivEdit) == NumeroNiveau(f.JeuEnCours().Niveau()) &&
+        f.NivEdit.NomFichier == f.JeuEnCours().Niveau().NomFichier)
         f.NiveauJeuModifie = true;
 }
 

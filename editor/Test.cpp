@@ -4,8 +4,8 @@
 #include "Messages.h"
 #include "NiveauFichier.h"
 #include "NumeroNiv.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
-#include "Soluce.h"
 
 #include <QLabel>
 
@@ -24,46 +24,46 @@ void TEditeur::TesternivClick() {
         f.EditNivPanel->hide();
         f.PanelEdit->hide();
         f.SwapPanel->show();
-        f.JournalTest.NomFichier = f.NivEdit.NomFichier;
-        ViderJournal(f.JournalTest);
-        f.AfficheNiveau(f.NivEdit, true, true, f.ActifTest, false);
+        ensembleTeste_ = f.NivEdit.NomFichier;
+        CommenceTest();
     });
+}
+
+// The level as stored, the ball active, an empty log.
+void TEditeur::CommenceTest() {
+    test_.Charge(f.Jeu(), f.NivEdit);
+    f.AfficheNiveau(test_.Niveau(), true, true, false);
+    MajAnnulerTest();
 }
 
 void TEditeur::ChangeTest() {
-    if (f.EffetsSonores())
-        f.JoueSon("slotclck.wav", 2);
-    f.ChangeControl(f.ActifTest);
-    AjouteCoup(f.JournalTest, 0, 0);
+    f.JoueGeste(test_, Geste{true});
+    MajAnnulerTest();
 }
 
 void TEditeur::KeyDownTest(uint16_t code) {
-    const Geste g = InterpreteTouche(f.Touches, code);
-    if (g.change) {
-        ChangeTest();
-        return;
-    }
-    const TPosition depart = f.ActifTest ? f.NivEdit.PosBoule : f.NivEdit.PosCarre;
-    if (Deplace(f.NivEdit, f.ActifTest, g.dx, g.dy)) {
-        AjouteCoup(f.JournalTest, g.dx, g.dy);
-        f.Bouge(depart.x * TailleCase, depart.y * TailleCase, g.dx, g.dy, f.NivEdit, f.ActifTest);
-    }
-    if (NiveauFini(f.NivEdit)) {
+    const TResultatCoup r = f.JoueGeste(test_, InterpreteTouche(f.Touches, code));
+    if (!r.change && r.resolu) {
         f.GestionClavier = TMainForm::Clavier::Aucun;
-        Commande(&f, [this] {
-            TSoluce lecteur;
-            lecteur.NomFichier = f.JournalTest.NomFichier;
-            LitIndex(f.Jeu(), lecteur, NumeroNiveau(f.NivEdit));
-            EnregistreSoluce(f.Jeu(), f.JournalTest, NumeroNiveau(f.NivEdit), CopieIndex(lecteur));
-        });
+        Commande(&f, [this] { test_.EnregistreSolution(f.Jeu(), ensembleTeste_); });
     }
+    MajAnnulerTest();
+}
+
+void TEditeur::AnnulerTestClick() {
+    if (f.GestionClavier == TMainForm::Clavier::Test && test_.Annule()) {
+        f.Peintre().Dessine(test_.Niveau());
+        f.DessineActif(test_.Boule());
+    }
+    MajAnnulerTest();
+}
+
+void TEditeur::MajAnnulerTest() {
+    AnnulerTest->setEnabled(f.GestionClavier == TMainForm::Clavier::Test && test_.PeutAnnuler());
 }
 
 void TEditeur::Recommencer1Click() {
-    Commande(&f, [this] {
-        ViderJournal(f.JournalTest);
-        f.AfficheNiveau(f.NivEdit, true, true, f.ActifTest, false);
-    });
+    Commande(&f, [this] { CommenceTest(); });
 }
 
 void TEditeur::Stopperletest1Click() {
@@ -73,7 +73,7 @@ void TEditeur::Stopperletest1Click() {
     f.SwapPanel->hide();
     f.LabelLevel->clear();
     Commande(&f, [this] { CompteNiveaux(f.Jeu(), f.NivEdit, true); });
-    f.DessineFond();
+    f.Peintre().DessineFond();
 }
 
 } // namespace zorvane

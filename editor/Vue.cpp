@@ -4,6 +4,7 @@
 #include "ImageWidget.h"
 #include "Messages.h"
 #include "NiveauFichier.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 
 #include <QAction>
@@ -37,7 +38,7 @@ void TEditeur::EditeurSBClick() {
     effacesDuJeu_.clear();
     f.EditNivPanel->hide();
     CouperPeinture();
-    f.DessineFond();
+    f.Peintre().DessineFond();
 }
 
 void TEditeur::RetourMainMenuClick() {
@@ -53,17 +54,19 @@ void TEditeur::RetourMainMenuClick() {
     // No level to go on with: an empty board, no keys, the game's progress kept for a save.
     auto stoppe = [this] {
         f.GestionClavier = TMainForm::Clavier::Aucun;
+        f.MajAnnuler();
         f.LabelLevel->clear();
         f.ImgSwap->image().fill(f.palette().color(QPalette::Button));
         f.ImgSwap->repaint();
-        f.DessineFond();
+        f.Peintre().DessineFond();
     };
-    if (f.NivJeu.NomFichier.empty()) {
+    if (f.JeuEnCours().Niveau().NomFichier.empty()) {
         stoppe();
         return;
     }
     // The game's set may have been deleted meanwhile: the game then ends cleanly.
-    const auto niv = f.Jeu() / CheminEnsemble(f.NivJeu.NomFichier, ".niv");
+    TJeu& jeu = f.JeuEnCours();
+    const auto niv = f.Jeu() / CheminEnsemble(jeu.Niveau().NomFichier, ".niv");
     std::error_code erreur;
     if (!std::filesystem::is_regular_file(niv, erreur)) {
         f.ArretePartie();
@@ -71,7 +74,7 @@ void TEditeur::RetourMainMenuClick() {
         return;
     }
     // Levels erased before the game's level move it down; its own level erased stops it.
-    const int32_t numero = NumeroNiveau(f.NivJeu);
+    const int32_t numero = NumeroNiveau(jeu.Niveau());
     int32_t nouveau = numero;
     for (int32_t efface : effacesDuJeu_) {
         if (efface == nouveau) {
@@ -82,28 +85,26 @@ void TEditeur::RetourMainMenuClick() {
             --nouveau;
     }
     const bool ok = Commande(&f, [&] {
-        CompteNiveaux(f.Jeu(), f.NivJeu, false);
-        if (nouveau == 0 || nouveau > NombreNiveaux(f.NivJeu)) {
+        jeu.RecompteNiveaux();
+        if (nouveau == 0 || nouveau > NombreNiveaux(jeu.Niveau())) {
             stoppe();
             return;
         }
-        if (nouveau != numero) {
-            ChangeNumero(f.NivJeu, nouveau);
-            FixeNiveau(f.PartieEnCours, nouveau);
-        }
+        if (nouveau != numero)
+            jeu.Renumerote(nouveau);
         if (f.NiveauJeuModifie) {
-            ViderJournal(f.JournalJeu);
-            f.AfficheNiveau(f.NivJeu, true, false, f.ActifJeu, true);
+            jeu.ChargeNiveau();
+            f.AfficheNiveau(jeu.Niveau(), true, false, true);
         } else {
             f.LabelLevel->setText(QString("Niveau n° %1").arg(nouveau));
-            f.AfficheNiveau(f.NivJeu, false, false, f.ActifJeu, false);
-            f.ActifJeu = !f.ActifJeu;
-            f.ChangeControl(f.ActifJeu);
+            f.AfficheNiveau(jeu.Niveau(), false, false, false);
+            f.DessineActif(jeu.Boule());
             if (compteEnCours_) {
                 f.TimerHandler = TMainForm::GestionTimer::Compte;
                 f.Timer->start();
             }
             f.GestionClavier = TMainForm::Clavier::Jeu;
+            f.MajAnnuler();
         }
     });
     if (!ok)
@@ -111,9 +112,7 @@ void TEditeur::RetourMainMenuClick() {
 }
 
 void TEditeur::AfficheEdit(const TNiveau& n) {
-    TNiveau copie = n;
-    bool actif = f.ActifTest;
-    f.AfficheNiveau(copie, false, false, actif, false);
+    f.Peintre().Dessine(n);
 }
 
 void TEditeur::GoEdit() {
@@ -176,27 +175,25 @@ void TEditeur::PeintCase(int x, int y) {
     if (present == code || (outil == 0 && !OutilRB[0]->isEnabled()) ||
         (outil == 1 && !OutilRB[1]->isEnabled()))
         return;
+    TPeintrePlateau& peintre = f.Peintre();
+    const TTuiles& t = peintre.Tuiles();
     switch (outil) {
     case 0:
-        f.DessineCase(cx, cy, &f.ImgBoule);
+        peintre.DessineCase(cx, cy, &t.Boule);
         break;
-    case 1: {
-        QPainter p(&f.ImgFond->image());
-        p.drawPixmap(cx * TailleCase, cy * TailleCase, f.ImgCarre);
+    case 1:
+        peintre.PoseTuile(cx, cy, t.Carre);
         break;
-    }
     case 2:
-        f.DessineCase(cx, cy, &f.ImgZelmite);
+        peintre.DessineCase(cx, cy, &t.Zelmite);
         break;
-    case 3: {
-        QPainter p(&f.ImgFond->image());
-        p.drawPixmap(cx * TailleCase, cy * TailleCase, f.ImgMur);
+    case 3:
+        peintre.PoseTuile(cx, cy, t.Mur);
         break;
-    }
     default:
-        f.EffaceCase(cx, cy);
+        peintre.DessineCase(cx, cy, nullptr);
     }
-    f.ImgFond->repaint();
+    peintre.Rafraichit();
     if (outil == 0)
         ActiveOutilsPieces(false, OutilRB[1]->isEnabled());
     else if (outil == 1)

@@ -9,7 +9,6 @@ namespace zorvane {
 
 constexpr int NbColonnes = 16;
 constexpr int NbLignes = 12;
-constexpr int TailleCase = 41; // pixels of one cell on the board image
 
 // Cell codes.
 constexpr char CaseVide = 'D';
@@ -50,21 +49,37 @@ struct TNiveau {
 };
 
 // The position packed in 16 bits: column in the low byte, row in the high byte.
-inline uint16_t Empaquette(TPosition p) { return uint16_t(p.x | (p.y << 8)); }
-inline uint16_t PosBoule(const TNiveau& n) { return Empaquette(n.PosBoule); }
-inline uint16_t PosCarre(const TNiveau& n) { return Empaquette(n.PosCarre); }
+inline uint16_t Empaquette(TPosition p) {
+    return uint16_t(p.x | (p.y << 8));
+}
+inline uint16_t PosBoule(const TNiveau& n) {
+    return Empaquette(n.PosBoule);
+}
+inline uint16_t PosCarre(const TNiveau& n) {
+    return Empaquette(n.PosCarre);
+}
 
-inline char LitCase(const TNiveau& n, uint8_t x, uint8_t y) { return n.Grille[12 * x + y]; }
+inline char LitCase(const TNiveau& n, uint8_t x, uint8_t y) {
+    return n.Grille[12 * x + y];
+}
 
 // Writes a code; B and C also move the piece's position (the old cell is the caller's to clear).
 void EcritCase(TNiveau& n, uint8_t x, uint8_t y, char code);
 
-inline int32_t NumeroNiveau(const TNiveau& n) { return n.Numero; }
-inline int32_t NombreNiveaux(const TNiveau& n) { return n.NbNiveaux; }
-inline bool NiveauFini(const TNiveau& n) { return n.NbZelmites == 0; }
+inline int32_t NumeroNiveau(const TNiveau& n) {
+    return n.Numero;
+}
+inline int32_t NombreNiveaux(const TNiveau& n) {
+    return n.NbNiveaux;
+}
+inline bool NiveauFini(const TNiveau& n) {
+    return n.NbZelmites == 0;
+}
 
 // Adds modulo 256: the editor passes 255 to take one gem away.
-inline void AjouteZelmites(TNiveau& n, uint8_t nombre) { n.NbZelmites = uint8_t(n.NbZelmites + nombre); }
+inline void AjouteZelmites(TNiveau& n, uint8_t nombre) {
+    n.NbZelmites = uint8_t(n.NbZelmites + nombre);
+}
 
 // A non-zero number becomes the level number; 0 moves on to the next level.
 void ChangeNumero(TNiveau& n, int32_t numero);

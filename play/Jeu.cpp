@@ -42,9 +42,7 @@ void TJeu::Reprend(const TPartie& partie) {
 }
 
 void TJeu::ChargeNiveau() {
-    TNiveau niveau = enJeu_.Niveau();
-    LitNiveau(jeu_, niveau);
-    enJeu_.Commence(niveau);
+    enJeu_.Charge(jeu_, enJeu_.Niveau());
 }
 
 bool TJeu::FinitNiveau() {

@@ -49,6 +49,8 @@ class TJeu {
     void RecompteNiveaux();
     void Renumerote(int32_t numero);
 
+    // The level in play, for the view that plays and shows its moves.
+    TNiveauEnJeu& EnJeu() { return enJeu_; }
     const TNiveau& Niveau() const { return enJeu_.Niveau(); }
     bool Boule() const { return enJeu_.Boule(); }
     const TJournal& Journal() const { return enJeu_.Journal(); }

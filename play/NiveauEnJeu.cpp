@@ -1,11 +1,19 @@
 #include "NiveauEnJeu.h"
 
+#include "NiveauFichier.h"
+
 namespace zorvane {
 
 void TNiveauEnJeu::Commence(const TNiveau& niveau) {
     niveau_ = niveau;
     boule_ = true;
     ViderJournal();
+}
+
+void TNiveauEnJeu::Charge(const std::filesystem::path& jeu, const TNiveau& niveau) {
+    TNiveau lu = niveau;
+    LitNiveau(jeu, lu);
+    Commence(lu);
 }
 
 void TNiveauEnJeu::ViderJournal() {

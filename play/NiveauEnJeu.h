@@ -26,6 +26,9 @@ class TNiveauEnJeu {
   public:
     // A level as loaded: the ball active, the log and the history empty.
     void Commence(const TNiveau& niveau);
+    // Reads level Numero of the set NomFichier of `niveau`, then commences it. Throws ErreurES,
+    // with the level in play unchanged, when the file cannot be read.
+    void Charge(const std::filesystem::path& jeu, const TNiveau& niveau);
 
     // Slides the active piece. A move that does not advance is neither logged nor kept.
     TResultatCoup Joue(int8_t dx, int8_t dy);

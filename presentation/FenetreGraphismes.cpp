@@ -2,6 +2,7 @@
 #include "ChoixGraph.h"
 #include "ImageWidget.h"
 #include "Messages.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 
 #include <QAction>
@@ -11,12 +12,13 @@ namespace zorvane {
 
 void TMainForm::ChargeGraphiques() {
     Graphisme1->setText("&Graphisme (actuellement: " + NomGraphisme + ")");
-    Fond = ChargeBitmap(DossierDonnees_, NomGraphisme, 'f', false);
-    DessineFond();
-    ImgBoule = ChargeBitmap(DossierDonnees_, NomGraphisme, 'b', true);
-    ImgCarre = ChargeBitmap(DossierDonnees_, NomGraphisme, 'c', true);
-    ImgZelmite = ChargeBitmap(DossierDonnees_, NomGraphisme, 'e', true);
-    ImgMur = ChargeBitmap(DossierDonnees_, NomGraphisme, 'm', false);
+    TTuiles& t = peintre_->Tuiles();
+    t.Fond = ChargeBitmap(DossierDonnees_, NomGraphisme, 'f', false);
+    peintre_->DessineFond();
+    t.Boule = ChargeBitmap(DossierDonnees_, NomGraphisme, 'b', true);
+    t.Carre = ChargeBitmap(DossierDonnees_, NomGraphisme, 'c', true);
+    t.Zelmite = ChargeBitmap(DossierDonnees_, NomGraphisme, 'e', true);
+    t.Mur = ChargeBitmap(DossierDonnees_, NomGraphisme, 'm', false);
 }
 
 void TMainForm::Graphisme1Click() {
@@ -28,12 +30,11 @@ void TMainForm::Graphisme1Click() {
     Commande(this, [this] {
         ChargeGraphiques();
         // The indicator is redrawn with the new tiles; the active piece stays.
-        bool actif = !ActifCourant();
-        ChangeControl(actif);
+        DessineActif(ActifCourant());
         if (!LabelLevel->text().isEmpty())
-            DessinePlateau(NiveauAffiche());
+            peintre_->Dessine(NiveauAffiche());
         else
-            DessineFond();
+            peintre_->DessineFond();
     });
 }
 

@@ -53,14 +53,14 @@ void TMainForm::SolutionSBClick() {
         SolucePanel->show();
         // The keys belong to the speed slider now; the game waits for the eject.
         GestionClavier = Clavier::Aucun;
-        NivSoluce = NivJeu;
-        ActifTest = false;
         // The editor may have moved the solutions since the level was shown: read the index
         // record again.
-        LitIndex(Jeu(), SoluceJeu, NumeroNiveau(NivJeu));
+        LitIndex(Jeu(), SoluceJeu, NumeroNiveau(jeu_.Niveau()));
         OuvreSoluce(Jeu(), SoluceJeu);
-        AfficheNiveau(NivSoluce, true, false, ActifTest, false);
+        soluce_.Charge(Jeu(), jeu_.Niveau());
+        AfficheNiveau(soluce_.Niveau(), true, false, false);
         GestionClavier = Clavier::Aucun;
+        MajAnnuler();
         TimerHandler = GestionTimer::Replay;
         Timer->setInterval(Intervalle(TrackBar->value()));
         Timer->start();
@@ -72,21 +72,15 @@ void TMainForm::JoueSoluce() {
     Timer->stop();
     const int code = CoupSuivant(SoluceJeu);
     if (code == CoupChangement) {
-        if (EffetsSonores())
-            JoueSon("slotclck.wav", 2);
-        ChangeControl(ActifTest);
+        JoueGeste(soluce_, Geste{true});
     } else if (code == CoupFin) {
         // A damaged solution that ends before the level is solved: the replay stops there.
         TimerHandler = GestionTimer::Aucun;
     } else {
-        const int8_t dx = DirectionsDesCoups[code].dx;
-        const int8_t dy = DirectionsDesCoups[code].dy;
         RewindTag = 0;
-        const TPosition depart = ActifTest ? NivSoluce.PosBoule : NivSoluce.PosCarre;
-        // A move the piece cannot make (an outdated solution) is skipped, not animated.
-        if (Deplace(NivSoluce, ActifTest, dx, dy))
-            Bouge(depart.x * TailleCase, depart.y * TailleCase, dx, dy, NivSoluce, ActifTest);
-        if (NiveauFini(NivSoluce))
+        // A move the piece cannot make (an outdated solution) is skipped: nothing moves.
+        const TDirection d = DirectionsDesCoups[code];
+        if (JoueGeste(soluce_, Geste{false, d.dx, d.dy}).resolu)
             TimerHandler = GestionTimer::Aucun;
     }
     Timer->start();
@@ -97,8 +91,8 @@ void TMainForm::RewindSBClick() {
         return;
     Commande(this, [this] {
         OuvreSoluce(Jeu(), SoluceJeu);
-        ActifTest = false;
-        AfficheNiveau(NivSoluce, true, false, ActifTest, false);
+        soluce_.Charge(Jeu(), soluce_.Niveau());
+        AfficheNiveau(soluce_.Niveau(), true, false, false);
         GestionClavier = Clavier::Aucun;
         TimerHandler = GestionTimer::Replay;
         RewindTag = 1;
@@ -113,10 +107,10 @@ void TMainForm::EjectSBClick() {
     TrackBar->hide();
     PanelEdit->show();
     SBPanel->show();
-    ActifJeu = !ActifJeu;
-    ChangeControl(ActifJeu);
-    AfficheNiveau(NivJeu, false, false, ActifJeu, false);
+    DessineActif(jeu_.Boule());
+    AfficheNiveau(jeu_.Niveau(), false, false, false);
     GestionClavier = Clavier::Jeu;
+    MajAnnuler();
     setFocus();
 }
 

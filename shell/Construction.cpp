@@ -2,6 +2,7 @@
 #include "Boutons.h"
 #include "ImageWidget.h"
 #include "Messages.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 
 #include <QAction>
@@ -43,6 +44,8 @@ void TMainForm::ConstruitControles() {
     NouveauSB = BoutonPlat(SBPanel, "NouveauSB", "nouveau.png", "Nouveau jeu", {11, 4, 42, 42});
     RecommencerSB = BoutonPlat(SBPanel, "RecommencerSB", "recommencer.png", "Recommencer le niveau",
                                {51, 4, 42, 42});
+    AnnulerSB = BoutonPlat(SBPanel, "AnnulerSB", "annuler.png", "Annuler le dernier coup",
+                           {399, 4, 42, 42});
     ChargerSB = BoutonPlat(SBPanel, "ChargerSB", "charger.png", "Charger", {107, 4, 42, 42});
     EnregistrerSB =
         BoutonPlat(SBPanel, "EnregistrerSB", "enregistrer.png", "Enregistrer", {147, 4, 42, 42});
@@ -54,12 +57,13 @@ void TMainForm::ConstruitControles() {
     AboutSB =
         BoutonPlat(SBPanel, "AboutSB", "apropos_sb.png", "A propos d' Zorvane", {355, 4, 42, 42});
     RecommencerSB->setEnabled(false);
+    AnnulerSB->setEnabled(false);
     EnregistrerSB->setEnabled(false);
     SolutionSB->setEnabled(false);
 
     Nomdujoueur = new QLabel(SBPanel);
     Nomdujoueur->setObjectName("Nomdujoueur");
-    Nomdujoueur->setGeometry(397, 15, 396, 18);
+    Nomdujoueur->setGeometry(443, 15, 350, 18);
     Nomdujoueur->setAlignment(Qt::AlignCenter);
     QFont nom("Times New Roman");
     nom.setPixelSize(15);
@@ -74,6 +78,11 @@ void TMainForm::ConstruitControles() {
     ImgFond = new ImageWidget(QSize(656, 492), MainPanel);
     ImgFond->setObjectName("ImgFond");
     ImgFond->move(8, 8);
+    peintre_ = new TPeintrePlateau(*ImgFond, this);
+    connect(peintre_, &TPeintrePlateau::zelmitePrise, this, [this] {
+        if (EffetsSonores())
+            JoueSon("zelmite.wav", 1);
+    });
 
     SwapPanel = new Panneau(client, Panneau::Enfonce, Panneau::Releve, 0);
     SwapPanel->setObjectName("SwapPanel");
@@ -124,6 +133,7 @@ void TMainForm::ConstruitControles() {
     connect(NouveauSB, &QToolButton::clicked, this, EnCommande(this, [this] { NouveauMClick(); }));
     connect(RecommencerSB, &QToolButton::clicked, this,
             EnCommande(this, [this] { RecommencerSBClick(); }));
+    connect(AnnulerSB, &QToolButton::clicked, this, [this] { AnnulerMClick(); });
     connect(ChargerSB, &QToolButton::clicked, this, EnCommande(this, [this] { ChargerMClick(); }));
     connect(EnregistrerSB, &QToolButton::clicked, this,
             EnCommande(this, [this] { EnregistrerSBClick(); }));
@@ -142,16 +152,18 @@ void TMainForm::ConstruitMenus() {
     JeuMenu->setObjectName("JeuMenu");
     NouveauM = Action(this, "NouveauM", "&Nouveau", Qt::Key_F9);
     RecommencerM = Action(this, "RecommencerM", "&Recommencer le niveau", Qt::Key_F2);
+    AnnulerM = Action(this, "AnnulerM", "&Annuler le dernier coup", Qt::CTRL | Qt::Key_Z);
     ChargerM = Action(this, "ChargerM", "&Charger une ancienne partie", Qt::CTRL | Qt::Key_C);
     EnregistrerM =
         Action(this, "EnregistrerM", "&Enregistrer la partie en cours", Qt::CTRL | Qt::Key_E);
     EffacerM = Action(this, "EffacerM", "E&ffacer un enregistrement", Qt::CTRL | Qt::Key_F);
     QuitterM = Action(this, "QuitterM", "&Quitter", Qt::CTRL | Qt::Key_Q);
     RecommencerM->setEnabled(false);
+    AnnulerM->setEnabled(false);
     ChargerM->setEnabled(false);
     EnregistrerM->setEnabled(false);
     EffacerM->setEnabled(false);
-    JeuMenu->addActions({NouveauM, RecommencerM});
+    JeuMenu->addActions({NouveauM, RecommencerM, AnnulerM});
     JeuMenu->addSeparator();
     JeuMenu->addActions({ChargerM, EnregistrerM, EffacerM});
     JeuMenu->addSeparator();
@@ -207,6 +219,7 @@ void TMainForm::ConstruitMenus() {
     connect(NouveauM, &QAction::triggered, this, EnCommande(this, [this] { NouveauMClick(); }));
     connect(RecommencerM, &QAction::triggered, this,
             EnCommande(this, [this] { RecommencerSBClick(); }));
+    connect(AnnulerM, &QAction::triggered, this, [this] { AnnulerMClick(); });
     connect(ChargerM, &QAction::triggered, this, EnCommande(this, [this] { ChargerMClick(); }));
     connect(EnregistrerM, &QAction::triggered, this,
             EnCommande(this, [this] { EnregistrerSBClick(); }));

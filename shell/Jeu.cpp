@@ -4,7 +4,7 @@
 #include "Fenetres.h"
 #include "ImageWidget.h"
 #include "Messages.h"
-#include "NiveauFichier.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 #include "Texte.h"
 
@@ -15,14 +15,11 @@
 
 namespace zorvane {
 
-void TMainForm::AfficheNiveau(TNiveau& niveau, bool charger, bool test, bool& actif, bool compte) {
-    if (charger)
-        LitNiveau(Jeu(), niveau); // a damaged level leaves the record as it was
-    DessinePlateau(niveau);
-    if (!charger)
+void TMainForm::AfficheNiveau(const TNiveau& niveau, bool charge, bool test, bool compte) {
+    peintre_->Dessine(niveau);
+    if (!charge)
         return;
-    actif = false;
-    ChangeControl(actif);
+    DessineActif(true);
     if (!test) {
         RecommencerM->setEnabled(false);
         RecommencerSB->setEnabled(false);
@@ -31,24 +28,7 @@ void TMainForm::AfficheNiveau(TNiveau& niveau, bool charger, bool test, bool& ac
     }
     LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(niveau)));
     GestionClavier = test ? Clavier::Test : Clavier::Jeu;
-}
-
-// The whole board: background, gems and walls, then the ball and the square.
-void TMainForm::DessinePlateau(const TNiveau& niveau) {
-    QPainter p(&ImgFond->image());
-    p.drawPixmap(0, 0, Fond);
-    for (uint8_t x = 0; x < NbColonnes; ++x)
-        for (uint8_t y = 0; y < NbLignes; ++y) {
-            const char c = LitCase(niveau, x, y);
-            if (c == CaseZelmite)
-                p.drawPixmap(x * TailleCase, y * TailleCase, ImgZelmite);
-            else if (c == CaseMur)
-                p.drawPixmap(x * TailleCase, y * TailleCase, ImgMur);
-        }
-    p.drawPixmap(niveau.PosBoule.x * TailleCase, niveau.PosBoule.y * TailleCase, ImgBoule);
-    p.drawPixmap(niveau.PosCarre.x * TailleCase, niveau.PosCarre.y * TailleCase, ImgCarre);
-    p.end();
-    ImgFond->repaint();
+    MajAnnuler();
 }
 
 void TMainForm::NouveauMClick() {
@@ -63,15 +43,9 @@ void TMainForm::NouveauMClick() {
     const bool commence = Commande(this, [&] {
         Nomdujoueur->clear();
         ActiveEnregistrement(false);
-        NivJeu.NomFichier = choisi.substr(0, LongueurNomEnsemble);
-        CompteNiveaux(Jeu(), NivJeu, false);
-        FixeRang(PartieEnCours, -1);
-        FixeNiveau(PartieEnCours, 1);
-        FixeEnsemble(PartieEnCours, NivJeu.NomFichier);
-        ViderJournal(JournalJeu);
-        ChangeNumero(NivJeu, 1);
-        SoluceJeu.NomFichier = NivJeu.NomFichier;
-        AfficheNiveau(NivJeu, true, false, ActifJeu, true);
+        jeu_.Nouvelle(choisi);
+        SoluceJeu.NomFichier = jeu_.Niveau().NomFichier;
+        AfficheNiveau(jeu_.Niveau(), true, false, true);
     });
     if (!commence) {
         ArretePartie();
@@ -82,7 +56,7 @@ void TMainForm::NouveauMClick() {
 
 void TMainForm::AfficheDescription() {
     Commande(this, [this] {
-        const std::string description = LireDescription(Jeu(), NivJeu);
+        const std::string description = LireDescription(Jeu(), jeu_.Niveau());
         if (!description.empty())
             Information(this, Depuis1252(description));
     });
@@ -93,58 +67,45 @@ void TMainForm::ArretePartie() {
     GestionClavier = Clavier::Aucun;
     Timer->stop();
     TimerHandler = GestionTimer::Aucun;
-    NivJeu.NomFichier.clear();
+    jeu_.Arrete();
+    MajAnnuler();
     SolutionSB->setEnabled(false);
     SolutionSB->setToolTip(QString());
     RecommencerSB->setEnabled(false);
     RecommencerM->setEnabled(false);
     ActiveEnregistrement(false);
     LabelLevel->clear();
-    DessineFond();
-}
-
-void TMainForm::DessineFond() {
-    {
-        QPainter p(&ImgFond->image());
-        p.drawPixmap(0, 0, Fond);
-    }
-    ImgFond->repaint();
+    peintre_->DessineFond();
 }
 
 void TMainForm::RecommencerSBClick() {
     Commande(this, [this] {
-        ViderJournal(JournalJeu);
-        AfficheNiveau(NivJeu, true, false, ActifJeu, false);
+        jeu_.Recommence();
+        AfficheNiveau(jeu_.Niveau(), true, false, false);
     });
 }
 
 // After the key press that collected the last gem.
 void TMainForm::NiveauResolu() {
-    JournalJeu.NomFichier = EnsemblePartie(PartieEnCours);
-    // The index record read when the level was shown may be stale if the editor changed the
-    // set's solutions since: read it again right before storing.
-    TSoluce actuel;
-    actuel.NomFichier = JournalJeu.NomFichier;
-    LitIndex(Jeu(), actuel, NumeroNiveau(NivJeu));
-    EnregistreSoluce(Jeu(), JournalJeu, NumeroNiveau(NivJeu), CopieIndex(actuel));
-    ChangeNumero(NivJeu, 0);
-    FixeNiveau(PartieEnCours, 0);
-    ViderJournal(JournalJeu);
+    const bool fin = jeu_.FinitNiveau();
     ActiveEnregistrement(true);
-    if (NumeroNiveau(NivJeu) > NombreNiveaux(NivJeu)) {
+    if (fin) {
         VideoFin();
         return;
     }
     // A set or a graphics set that cannot be read leaves no level to play: the keys must not
     // act on the board of the level just solved.
     GestionClavier = Clavier::Aucun;
+    MajAnnuler();
     if (GraphismeAuto)
         GraphismeSuivant();
-    AfficheNiveau(NivJeu, true, false, ActifJeu, true);
+    jeu_.ChargeNiveau();
+    AfficheNiveau(jeu_.Niveau(), true, false, true);
 }
 
 void TMainForm::VideoFin() {
     GestionClavier = Clavier::Aucun;
+    MajAnnuler();
     Timer->stop();
     TimerHandler = GestionTimer::Aucun;
     SolutionSB->setEnabled(false);
@@ -152,21 +113,23 @@ void TMainForm::VideoFin() {
     RecommencerSB->setEnabled(false);
     RecommencerM->setEnabled(false);
     LabelLevel->clear();
-    DessineFond();
+    peintre_->DessineFond();
     TVideo video(this, [this] { JoueSonBloquant("applau.wav"); });
     video.exec();
 }
 
-TNiveau& TMainForm::NiveauAffiche() {
+const TNiveau& TMainForm::NiveauAffiche() const {
+    if (Vue_ == Vue::Test && NiveauTeste)
+        return NiveauTeste().Niveau();
     if (Vue_ != Vue::Jeu)
         return NivEdit;
-    return !SolucePanel->isHidden() ? NivSoluce : NivJeu;
+    return !SolucePanel->isHidden() ? soluce_.Niveau() : jeu_.Niveau();
 }
 
-bool& TMainForm::ActifCourant() {
-    if (Vue_ == Vue::Test || !SolucePanel->isHidden())
-        return ActifTest;
-    return ActifJeu;
+bool TMainForm::ActifCourant() const {
+    if (Vue_ == Vue::Test && NiveauTeste)
+        return NiveauTeste().Boule();
+    return Vue_ == Vue::Jeu && !SolucePanel->isHidden() ? soluce_.Boule() : jeu_.Boule();
 }
 
 void TMainForm::ActiveEnregistrement(bool actif) {

@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "MotdePasse.h"
 #include "NiveauFichier.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 #include "Texte.h"
 
@@ -50,29 +51,20 @@ void TMainForm::ChargerMClick() {
     if (!Commande(this, [&] { charge = TestPassword(lue, {}); }) || !charge)
         return;
     // The game in progress is replaced only once the stored set could be counted.
-    TNiveau niveau = NivJeu;
-    if (!Commande(this, [&] {
-            const int32_t numero = NiveauPartie(lue);
-            if (numero < 1)
-                throw ErreurES(FichierEndommage, "partie endommagée (niveau invalide)",
-                               FichierJoueur);
-            niveau.NomFichier = EnsemblePartie(lue);
-            CompteNiveaux(Jeu(), niveau, false);
-            ChangeNumero(niveau, numero);
-        }))
+    if (!Commande(this, [&] { jeu_.Reprend(lue); }))
         return;
-    PartieEnCours = lue;
-    Nomdujoueur->setText(Depuis1252(NomJoueur(PartieEnCours)));
-    NivJeu = niveau;
+    Nomdujoueur->setText(Depuis1252(NomJoueur(jeu_.Partie())));
     ActiveEnregistrement(false);
-    SoluceJeu.NomFichier = NivJeu.NomFichier;
-    ViderJournal(JournalJeu);
-    if (NumeroNiveau(NivJeu) > NombreNiveaux(NivJeu)) {
-        DessineFond();
+    SoluceJeu.NomFichier = jeu_.Niveau().NomFichier;
+    if (jeu_.FinDEnsemble()) {
+        peintre_->DessineFond();
         VideoFin();
         return;
     }
-    if (!Commande(this, [this] { AfficheNiveau(NivJeu, true, false, ActifJeu, true); })) {
+    if (!Commande(this, [this] {
+            jeu_.ChargeNiveau();
+            AfficheNiveau(jeu_.Niveau(), true, false, true);
+        })) {
         ArretePartie();
         return;
     }
@@ -81,7 +73,8 @@ void TMainForm::ChargerMClick() {
 
 bool TMainForm::EnregistrerSBClick() {
     return Commande(this, [this] {
-        const bool nouvelle = RangPartie(PartieEnCours) == -1;
+        TPartie& partie = jeu_.Partie();
+        const bool nouvelle = RangPartie(partie) == -1;
         if (nouvelle) {
             std::string nom;
             for (;;) {
@@ -99,13 +92,13 @@ bool TMainForm::EnregistrerSBClick() {
             TPasswordDlg mdp(TPasswordDlg::Mode::Confirmation, this);
             if (mdp.exec() != QDialog::Accepted)
                 return;
-            FixeJoueur(PartieEnCours, nom, mdp.MotDePasseSaisi);
+            FixeJoueur(partie, nom, mdp.MotDePasseSaisi);
         }
-        EcritPartie(Jeu(), PartieEnCours);
+        EcritPartie(Jeu(), partie);
         FichierExist();
         ActiveEnregistrement(false);
         if (nouvelle)
-            Nomdujoueur->setText(Depuis1252(NomJoueur(PartieEnCours)));
+            Nomdujoueur->setText(Depuis1252(NomJoueur(partie)));
         else
             Message(this, "C'est fait. Cette partie est enregistrée (Poil au nez).");
     });
@@ -119,11 +112,12 @@ void TMainForm::EffacerMClick() {
             const int32_t rang = RangPartie(choisie);
             SupprimePartie(Jeu(), rang);
             // Every later record moved down one place: the game in progress follows its own.
-            const int32_t rangEnCours = RangPartie(PartieEnCours);
-            FixeRang(PartieEnCours, RangApresSuppression(rangEnCours, rang));
+            TPartie& enCours = jeu_.Partie();
+            const int32_t rangEnCours = RangPartie(enCours);
+            FixeRang(enCours, RangApresSuppression(rangEnCours, rang));
             if (rangEnCours == rang) {
                 Nomdujoueur->clear();
-                if (NiveauPartie(PartieEnCours) != 0)
+                if (NiveauPartie(enCours) != 0)
                     ActiveEnregistrement(true);
             }
         }

@@ -41,7 +41,8 @@ TMainForm::TMainForm(const QString& dossierJeu, QWidget* parent)
     : TMainForm(dossierJeu, dossierJeu, parent) {}
 
 TMainForm::TMainForm(const QString& donnees, const QString& joueur, QWidget* parent)
-    : QMainWindow(parent), DossierDonnees_(donnees), DossierJeu_(joueur) {
+    : QMainWindow(parent), DossierDonnees_(donnees), DossierJeu_(joueur),
+      jeu_(joueur.toStdString()) {
     setObjectName("MainForm");
     setWindowTitle("Zorvane");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -87,8 +88,7 @@ void TMainForm::Demarrage() {
             MusOff->trigger();
         ChargeGraphiques();
         FichierExist();
-        InitPartie(PartieEnCours);
-        NivJeu.NomFichier.clear();
+        jeu_.Arrete();
         if (o.ChoixMusique >= 1 && o.ChoixMusique <= MusiqueAleatoire)
             (o.ChoixMusique == MusiqueAleatoire ? MusRandom : Mus[o.ChoixMusique])->trigger();
         else if (o.ChoixMusique != MusiqueOff)

@@ -3,9 +3,8 @@
 // editor and test. Each subsystem implements its own methods in its own folder.
 #pragma once
 
-#include "FPlayer.h"
 #include "Graphismes.h"
-#include "Niveau.h"
+#include "Jeu.h"
 #include "Soluce.h"
 #include "Touches.h"
 
@@ -28,6 +27,7 @@ namespace zorvane {
 
 class ImageWidget;
 class TAudio;
+class TPeintrePlateau;
 class TEditeur;
 class TMusique;
 
@@ -57,15 +57,13 @@ class TMainForm : public QMainWindow {
     void InstalleVue(Vue vue);
 
     // ---- Shared state
-    TNiveau NivJeu;    // the level being played
-    TNiveau NivSoluce; // the copy on which a solution is replayed
-    TNiveau NivEdit;   // the level open in the editor, also the level under test
-    bool ActifJeu = true;
-    bool ActifTest = true;
-    TJournal JournalJeu;
-    TJournal JournalTest;
+    // The game in progress: its level, active piece, move log and saved-game record.
+    TJeu& JeuEnCours() { return jeu_; }
+    const TJeu& JeuEnCours() const { return jeu_; }
+    // The copy of the game's level on which its solution is replayed.
+    const TNiveauEnJeu& NiveauSoluce() const { return soluce_; }
+    TNiveau NivEdit; // the level open in the editor
     TSoluce SoluceJeu;
-    TPartie PartieEnCours;
     TTouches Touches;
     std::string Frappe; // the last keys typed in play, newest first, at most 12
     QString NomGraphisme;
@@ -78,6 +76,7 @@ class TMainForm : public QMainWindow {
     QWidget* SBPanel;
     QToolButton* NouveauSB;
     QToolButton* RecommencerSB;
+    QToolButton* AnnulerSB;
     QToolButton* ChargerSB;
     QToolButton* EnregistrerSB;
     QToolButton* EffacerSB;
@@ -88,12 +87,11 @@ class TMainForm : public QMainWindow {
     QWidget* PanelEdit;
     QWidget* MainPanel;
     ImageWidget* ImgFond;
-    QPixmap Fond; // the background of the graphics set, copied under everything
+    TPeintrePlateau& Peintre() { return *peintre_; } // draws on ImgFond
     QWidget* SwapPanel;
     ImageWidget* ImgSwap;
     QLabel* LabelLevel;
     QWidget* EditNivPanel;
-    QPixmap ImgBoule, ImgCarre, ImgZelmite, ImgMur; // tiles of the graphics set
     QWidget* SolucePanel;
     QSlider* TrackBar;
     QTimer* Timer;
@@ -108,6 +106,7 @@ class TMainForm : public QMainWindow {
     QMenu* MusiqueMenu;
     QAction* NouveauM;
     QAction* RecommencerM;
+    QAction* AnnulerM;
     QAction* ChargerM;
     QAction* EnregistrerM;
     QAction* EffacerM;
@@ -126,22 +125,25 @@ class TMainForm : public QMainWindow {
     TEditeur* Editeur = nullptr;
 
     // ---- Play (shell)
-    void AfficheNiveau(TNiveau& niveau, bool charger, bool test, bool& actif, bool compte);
+    // Puts a level on the board. charge: the level was just read from its file, so the
+    // per-level state is reset (ball active, restart off, label, keys; the countdown with
+    // compte). test: the level is played in the editor's test view.
+    void AfficheNiveau(const TNiveau& niveau, bool charge, bool test, bool compte);
     void NouveauMClick();
     void RecommencerSBClick();
     void NiveauResolu();
     void VideoFin();
     void ArretePartie();
     void AfficheDescription();
-    void DessineFond();
-    // Moves and their animation
-    void Bouge(int x, int y, int8_t dx, int8_t dy, TNiveau& niveau, bool boule);
-    void ChangeControl(bool& actif);
+    // Moves: one key sequence for the game, the level test and the replay. Plays the move or
+    // the switch on `niveau` and shows it: sounds, switch image, slide.
+    TResultatCoup JoueGeste(TNiveauEnJeu& niveau, const Geste& geste);
+    void DessineActif(bool boule); // the switch image shows the active piece
     void FormKeyDown(uint16_t code);
     void ImgSwapClick();
-    void DessineCase(int x, int y, const QPixmap* tuile); // background then the tile
-    void EffaceCase(int x, int y);
-    void DessinePlateau(const TNiveau& niveau);
+    // Takes back the last move or switch of the level in play.
+    void AnnulerMClick();
+    void MajAnnuler(); // the undo commands are enabled while there is something to undo
     void JoueSon(const char* fichier, uint8_t rang);
     void JoueSonBloquant(const char* fichier);
     bool EffetsSonores() const;
@@ -161,8 +163,8 @@ class TMainForm : public QMainWindow {
     void Graphisme1Click();
     void GraphismeSuivant();
     // The level on the board and its active piece: the game's, or the replay's or the test's.
-    TNiveau& NiveauAffiche();
-    bool& ActifCourant();
+    const TNiveau& NiveauAffiche() const;
+    bool ActifCourant() const;
     void RedefTouchesMClick();
 
     // ---- Solution countdown and player
@@ -190,6 +192,8 @@ class TMainForm : public QMainWindow {
     std::function<void(uint16_t)> KeyDownTest;
     std::function<void()> EditeurSBClick;
     std::function<void()> ImgSwapTest;
+    // The level under test, while the test view is shown.
+    std::function<const TNiveauEnJeu&()> NiveauTeste;
     // The top-level menu items of each view: play, editor, test.
     QList<QAction*> MenusDeVue[3];
 
@@ -215,6 +219,9 @@ class TMainForm : public QMainWindow {
 
     QString DossierDonnees_;
     QString DossierJeu_;
+    TJeu jeu_;
+    TNiveauEnJeu soluce_;
+    TPeintrePlateau* peintre_ = nullptr;
     Vue Vue_ = Vue::Jeu;
     bool Active_ = false;
 };

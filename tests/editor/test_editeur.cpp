@@ -138,8 +138,22 @@ class TestEditeur : public QObject {
         s.Numero(1);
         s.e->Testerniv->trigger();
         QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Test);
+        QStringList menus;
+        for (QAction* a : s.f->menuBar()->actions())
+            menus << a->text();
+        QCOMPARE(menus,
+                 QStringList({"&Recommencer", "&Annuler le dernier coup", "&Stopper le test"}));
+        QVERIFY(!s.e->AnnulerTest->isEnabled());
+        s.f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.f.get())); // for the menu's shortcut
+        QTest::keyClick(s.f.get(), Qt::Key_Down); // a move taken back is not recorded
+        QVERIFY(s.e->AnnulerTest->isEnabled());
+        QTest::keyClick(s.f.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.e->NiveauTeste().Niveau().PosBoule, (TPosition{0, 0}));
+        QVERIFY(!s.e->AnnulerTest->isEnabled());
         QTest::keyClick(s.f.get(), Qt::Key_Right);
-        QVERIFY(NiveauFini(s.f->NivEdit));
+        QVERIFY(!s.e->AnnulerTest->isEnabled()); // never back over the solved level
+        QVERIFY(NiveauFini(s.e->NiveauTeste().Niveau()));
         QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
         TSoluce lecteur;
         lecteur.NomFichier = "NOUVEAU";
@@ -363,8 +377,8 @@ class TestEditeur : public QObject {
         });
         s.f->NouveauSB->click();
         QCOMPARE(listes[1], listes[0]);
-        QCOMPARE(s.f->NivJeu.NomFichier, std::string("a\xE9\xE9\xE9\xE9"));
-        QCOMPARE(NombreNiveaux(s.f->NivJeu), 1);
+        QCOMPARE(s.f->JeuEnCours().Niveau().NomFichier, std::string("a\xE9\xE9\xE9\xE9"));
+        QCOMPARE(NombreNiveaux(s.f->JeuEnCours().Niveau()), 1);
         QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
         QCOMPARE(descriptions, QStringList({"à aéééé"}));
     }
@@ -380,7 +394,7 @@ class TestEditeur : public QObject {
             QTest::keyClick(liste, Qt::Key_Return);
         });
         s.f->NouveauSB->click();
-        QCOMPARE(s.f->NivJeu.NomFichier, std::string("JEU"));
+        QCOMPARE(s.f->JeuEnCours().Niveau().NomFichier, std::string("JEU"));
         s.f->EditeurSB->click();
         QuandDialogue([](QWidget* w) {
             auto* liste = w->findChild<QListWidget*>("FileListBox1");
@@ -392,7 +406,7 @@ class TestEditeur : public QObject {
         const QStringList messages = MessagesPendant([&] { s.e->BitBtn1->click(); });
         QVERIFY(messages.isEmpty());
         QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Jeu);
-        QVERIFY(s.f->NivJeu.NomFichier.empty());
+        QVERIFY(s.f->JeuEnCours().Niveau().NomFichier.empty());
         QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
         QVERIFY(s.f->LabelLevel->text().isEmpty());
     }
@@ -403,7 +417,7 @@ class TestEditeur : public QObject {
         Session s(d);
         s.f->NouveauSB->click();
         QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved: level 2 in play
-        QCOMPARE(NumeroNiveau(s.f->NivJeu), 2);
+        QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
         s.f->EditeurSB->click();
         s.Ouvre(0, "MDP");
         QuandDialogue([](QWidget* w) {
@@ -414,10 +428,10 @@ class TestEditeur : public QObject {
         s.e->EffaceNiv->trigger();
         s.e->BitBtn1->click();
         // The level in play moved down to number 1 and is still the same level.
-        QCOMPARE(NumeroNiveau(s.f->NivJeu), 1);
+        QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 1);
         QCOMPARE(s.f->LabelLevel->text(), QString("Niveau n° 1"));
         QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
-        QCOMPARE(LitCase(s.f->NivJeu, 3, 0), CaseZelmite);
+        QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 3, 0), CaseZelmite);
     }
 
     // The set's files vanish while a level is open. Quitting or going back to the game: a

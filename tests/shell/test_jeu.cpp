@@ -38,9 +38,7 @@ std::unique_ptr<TMainForm> Ouvre(const DossierJeu& d) {
 class TestJeu : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        DelaisDeTest(1);
-    }
+    void initTestCase() { DelaisDeTest(1); }
 
     void demarrageMenusEtBoutons() {
         DossierJeu d;
@@ -86,11 +84,11 @@ class TestJeu : public QObject {
         QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 2"));
         QVERIFY(f->EnregistrerSB->isEnabled());
         QVERIFY(!f->RecommencerSB->isEnabled());
-        QCOMPARE(NumeroNiveau(f->NivJeu), 2);
+        QCOMPARE(NumeroNiveau(f->JeuEnCours().Niveau()), 2);
 
         // Level 2: the square first slides away, then the ball crosses the gem to the edge.
         QTest::keyClick(f.get(), Qt::Key_Space);
-        QVERIFY(!f->ActifJeu);
+        QVERIFY(!f->JeuEnCours().Boule());
         QTest::keyClick(f.get(), Qt::Key_Right); // the square slides to the right edge
         QVERIFY(f->RecommencerSB->isEnabled());
         QCOMPARE(Pixel(*f, 15, 2), CouleurCarre);
@@ -121,7 +119,44 @@ class TestJeu : public QObject {
         QCOMPARE(Pixel(*f, 2, 0), CouleurZelmite);
         QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
         QVERIFY(!f->RecommencerSB->isEnabled());
-        QVERIFY(f->ActifJeu);
+        QVERIFY(f->JeuEnCours().Boule());
+    }
+
+    void annulerLeDernierCoup() {
+        DossierJeu d;
+        d.Ensemble("UN", {{"o..*", "", "x"}, Niveau2});
+        auto f = Ouvre(d);
+        QStringList jeu;
+        for (QAction* a : f->JeuMenu->actions().mid(0, 3))
+            jeu << a->text();
+        QCOMPARE(jeu,
+                 QStringList({"&Nouveau", "&Recommencer le niveau", "&Annuler le dernier coup"}));
+        QCOMPARE(f->AnnulerM->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(f->AnnulerSB->toolTip(), QString("Annuler le dernier coup"));
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get())); // for the menu's shortcut
+        f->NouveauSB->click();
+        QVERIFY(!f->AnnulerM->isEnabled());
+        QVERIFY(!f->AnnulerSB->isEnabled());
+        QTest::keyClick(f.get(), Qt::Key_Down); // stops above the square
+        QVERIFY(f->AnnulerM->isEnabled());
+        QVERIFY(f->AnnulerSB->isEnabled());
+        QCOMPARE(Pixel(*f, 0, 1), CouleurBoule);
+        QTest::keyClick(f.get(), Qt::Key_Space);
+        QTest::keyClick(f.get(), Qt::Key_Z, Qt::ControlModifier); // the switch taken back
+        QVERIFY(f->JeuEnCours().Boule());
+        f->AnnulerSB->click(); // then the move
+        QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
+        QCOMPARE(Pixel(*f, 0, 1), CouleurFond);
+        QVERIFY(!f->AnnulerM->isEnabled());
+        // Solved after an undo: the stored solution is the move kept, and undo stops there.
+        QTest::keyClick(f.get(), Qt::Key_Down);
+        QTest::keyClick(f.get(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(f.get(), Qt::Key_Right);
+        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 2"));
+        QVERIFY(!f->AnnulerM->isEnabled());
+        QCOMPARE(d.lit("niveaux/UN.ind"),
+                 (std::vector<uint8_t>{0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     }
 
     void toucheDuMenuDesactiveeNAtteintPasLePlateau() {
@@ -132,9 +167,9 @@ class TestJeu : public QObject {
         auto f = Ouvre(d);
         f->NouveauSB->click();
         QTest::keyClick(f.get(), Qt::Key_C, Qt::ControlModifier); // load: disabled
-        QCOMPARE(f->NivJeu.PosBoule, (TPosition{0, 0}));
+        QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0}));
         QTest::keyClick(f.get(), Qt::Key_C);
-        QCOMPARE(f->NivJeu.PosBoule, (TPosition{3, 0}));
+        QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{3, 0}));
     }
 
     void touchesTapeesPendantUnGlissementSontTraiteesApres() {
@@ -151,7 +186,7 @@ class TestJeu : public QObject {
         TMainForm::PauseAnimationMs = 1;
         // Right to column 14, down to the bottom row, left to column 0. In another order the
         // ball would end elsewhere (right, left, down: stopped by the square at row 1).
-        QCOMPARE(f->NivJeu.PosBoule, (TPosition{0, 11}));
+        QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 11}));
         QCOMPARE(Pixel(*f, 0, 11), CouleurBoule);
         QCOMPARE(Pixel(*f, 14, 0), CouleurFond);
     }
@@ -163,7 +198,7 @@ class TestJeu : public QObject {
         RepondMessage("OK", &texte);
         f->NouveauM->trigger();
         QCOMPARE(texte, QString("Aucun ensemble de niveaux n'est disponible !!!"));
-        QVERIFY(f->NivJeu.NomFichier.empty());
+        QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
 
         d.Ensemble("AAA", {Niveau1});
         d.Ensemble("BBB", {Niveau2}, "Deuxi\xe8me ensemble"); // Windows-1252 on disk
@@ -176,7 +211,7 @@ class TestJeu : public QObject {
         });
         f->NouveauM->trigger();
         QCOMPARE(listes, QStringList({"AAA.niv", "BBB.niv"}));
-        QVERIFY(f->NivJeu.NomFichier.empty());
+        QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
 
         QString description;
         QuandDialogue([&](QWidget* w) {
@@ -186,7 +221,7 @@ class TestJeu : public QObject {
             QTest::keyClick(liste, Qt::Key_Return);
         });
         f->NouveauM->trigger();
-        QCOMPARE(f->NivJeu.NomFichier, std::string("BBB"));
+        QCOMPARE(f->JeuEnCours().Niveau().NomFichier, std::string("BBB"));
         QCOMPARE(description, QString("Deuxième ensemble"));
         QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 1"));
     }
@@ -235,7 +270,7 @@ class TestJeu : public QObject {
         RepondMessage("OK", &texte);
         f->NouveauSB->click();
         QVERIFY(texte.contains("niveaux/BAD.niv"));
-        QVERIFY(f->NivJeu.NomFichier.empty());
+        QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
         QCOMPARE(f->GestionClavier, TMainForm::Clavier::Aucun);
         QTest::keyClick(f.get(), Qt::Key_Right); // nothing to move, nothing breaks
     }

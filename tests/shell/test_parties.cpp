@@ -97,12 +97,12 @@ class TestParties : public QObject {
         });
         f->ChargerSB->click();
         QCOMPARE(texte, QString("Ce mot de passe n'est pas valide"));
-        QVERIFY(f->NivJeu.NomFichier.empty());
+        QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
 
         RepondChargement(0, "secret");
         f->ChargerSB->click();
-        QCOMPARE(f->NivJeu.NomFichier, std::string("SET"));
-        QCOMPARE(NumeroNiveau(f->NivJeu), 2);
+        QCOMPARE(f->JeuEnCours().Niveau().NomFichier, std::string("SET"));
+        QCOMPARE(NumeroNiveau(f->JeuEnCours().Niveau()), 2);
         QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 2"));
         QCOMPARE(f->Nomdujoueur->text(), QString("ALICE"));
 
@@ -233,7 +233,7 @@ class TestParties : public QObject {
         ouiPuisSauvegarde();
         messages = MessagesPendant([&] { f->NouveauSB->click(); });
         QCOMPARE(messages.size(), 1);
-        QCOMPARE(NumeroNiveau(f->NivJeu), 2); // the game goes on where it was
+        QCOMPARE(NumeroNiveau(f->JeuEnCours().Niveau()), 2); // the game goes on where it was
         QCOMPARE(f->GestionClavier, TMainForm::Clavier::Jeu);
 
         RepondMessage("Non");

@@ -170,6 +170,7 @@ TEST(Images, EmbeddedPicturesHaveTheirSizeAndTransparency) {
         {"rembobiner", {32, 32}, true}, {"ejecter", {32, 32}, true},
         {"creerens", {32, 32}, true},   {"chargeniv", {32, 32}, true},
         {"modifdes", {32, 32}, true},   {"retour", {32, 32}, true},
+        {"annuler", {32, 32}, true},
     };
     for (const auto& attendu : images) {
         SCOPED_TRACE(attendu.nom);

@@ -58,6 +58,15 @@ void recommencer(QPainter& p) {
     forme(p, fleche(arc, 4.6, 11.5, 6.5), Vert, VertFonce);
 }
 
+// Back the way it came: an arrow turning the other way round from the restart's.
+void annuler(QPainter& p) {
+    QPainterPath arc;
+    const QRectF cercle(7.5, 8.5, 18, 18);
+    arc.arcMoveTo(cercle, -50);
+    arc.arcTo(cercle, -50, 230);
+    forme(p, fleche(arc, 5, 12, 7), Orange, OrangeFonce);
+}
+
 void charger(QPainter& p) {
     dossier(p, QRectF(2.5, 6.5, 27, 20), [](QPainter& q, const QRectF& r) {
         QPainterPath feuille;
@@ -242,6 +251,7 @@ Images glyphes() {
     const std::pair<const char*, void (*)(QPainter&)> liste[] = {
         {"nouveau.png", nouveau},
         {"recommencer.png", recommencer},
+        {"annuler.png", annuler},
         {"charger.png", charger},
         {"enregistrer.png", enregistrer},
         {"effacer.png", effacer},

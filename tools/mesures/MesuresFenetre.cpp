@@ -4,6 +4,7 @@
 #include "Ensemble.h"
 #include "ImageWidget.h"
 #include "NiveauFichier.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 
 #include <QApplication>
@@ -118,7 +119,7 @@ int main(int argc, char* argv[]) {
     constexpr int tours = 500;
     chrono.restart();
     for (int i = 0; i < tours; ++i)
-        fenetre.DessinePlateau(fenetre.NivJeu);
+        fenetre.Peintre().Dessine(fenetre.JeuEnCours().Niveau());
     const double redessin = double(chrono.nsecsElapsed()) / 1e6 / tours;
 
     rusage r{};

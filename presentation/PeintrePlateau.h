@@ -1,0 +1,50 @@
+// The board image of a level: drawn whole, tile by tile, and the slide of a move shown cell by
+// cell from what the move returned. It only draws: the level record is never written here.
+#pragma once
+
+#include "NiveauEnJeu.h"
+
+#include <QObject>
+#include <QPixmap>
+
+namespace zorvane {
+
+class ImageWidget;
+
+constexpr int TailleCase = 41; // pixels of one cell on the board image
+
+// The pictures of a graphics set: the background and the four tiles.
+struct TTuiles {
+    QPixmap Fond, Boule, Carre, Zelmite, Mur;
+};
+
+class TPeintrePlateau : public QObject {
+    Q_OBJECT
+  public:
+    TPeintrePlateau(ImageWidget& plateau, QObject* parent);
+
+    TTuiles& Tuiles() { return tuiles_; }
+    const TTuiles& Tuiles() const { return tuiles_; }
+
+    // The whole board: background, gems and walls, then the ball and the square.
+    void Dessine(const TNiveau& niveau);
+    void DessineFond();
+    // Cell (x, y): the background, then the tile if any.
+    void DessineCase(int x, int y, const QPixmap* tuile);
+    // A tile drawn over what the cell shows.
+    void PoseTuile(int x, int y, const QPixmap& tuile);
+    void Rafraichit(); // shows what was drawn, at once
+
+    // The slide of a move that advanced: one cell per step, each step shown at once, pauseMs
+    // between two steps. Only the tiles that change are drawn.
+    void Anime(const TResultatCoup& coup, int pauseMs);
+
+  signals:
+    void zelmitePrise(); // the slide reached a gem the ball takes
+
+  private:
+    ImageWidget& plateau_;
+    TTuiles tuiles_;
+};
+
+} // namespace zorvane

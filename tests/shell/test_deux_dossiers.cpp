@@ -51,7 +51,7 @@ class TestDeuxDossiers : public QObject {
             f.Aide2M->trigger();
             QCOMPARE(aide, QString("Aide"));
             f.NouveauSB->click(); // the player's only set: no chooser
-            QCOMPARE(f.NivJeu.NomFichier, std::string("SET"));
+            QCOMPARE(f.JeuEnCours().Niveau().NomFichier, std::string("SET"));
             QTest::keyClick(&f, Qt::Key_Right);
             QuandDialogue([](QWidget* w) {
                 QTest::keyClicks(w->findChild<QLineEdit*>("Name"), "ALICE");

@@ -39,10 +39,7 @@ TEntreDes::TEntreDes(Mode mode, const QString& dossierJeu, QWidget* parent)
         this, "Label1",
         "Entrez une description pour l'ensemble de niveaux que vous allez créer :", {8, 8});
     (void)Label1;
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName("Edit1");
-    Edit1->setGeometry(8, 32, 513, 21);
-    Edit1->setMaxLength(100);
+    Edit1 = Champ1252(this, "Edit1", {8, 32, 513, 21}, 100);
     Etiquette(this, "Label2",
               "Entrez un mot de passe (pour que vos niveaux ne puissent pas être modifiés par "
               "quelqu'un d'autre) :",

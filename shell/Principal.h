@@ -214,7 +214,7 @@ class TMainForm : public QMainWindow {
     void ConstruitMenus();
     void Demarrage();
     bool Arret();
-    void VerifieEcran();
+    bool VerifieEcran();
     bool RaccourciDuMenu(const QKeyEvent* e) const;
 
     QString DossierDonnees_;

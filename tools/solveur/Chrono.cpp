@@ -80,8 +80,9 @@ int main(int argc, char** argv) {
         const bool decide =
             r.verdict == VerdictSolveur::Resolu || r.verdict == VerdictSolveur::Insoluble;
         decides += decide;
-        std::printf("%2d  %-9s  %3d codes  %10llu états  %6.2f s\n", i, Nom(r.verdict), r.nbCodes,
-                    (unsigned long long)r.etatsMemorises, s);
+        std::printf("%2d  %-9s  %3d codes  %10llu états  %10llu développés  %6.2f s\n", i,
+                    Nom(r.verdict), r.nbCodes, (unsigned long long)r.etatsMemorises,
+                    (unsigned long long)r.etatsDeveloppes, s);
         std::fflush(stdout);
     }
     std::sort(durees.begin(), durees.end());

@@ -14,17 +14,17 @@
 #include "Relaxation.h"
 #include "Solveur.h"
 #include "TableEtats.h"
+#include "TempsFil.h"
 
 #include <algorithm>
 #include <bit>
-#include <ctime>
 
 namespace zorvane::solveur {
 
 template <int W> class Recherche {
   public:
-    // debut: the processor time when the solving began, for the time limit.
-    Recherche(const Plateau& p, const Relaxation& r, const OptionsSolveur& o, std::clock_t debut)
+    // debut: the thread's processor time (TempsFil) when the solving began, for the time limit.
+    Recherche(const Plateau& p, const Relaxation& r, const OptionsSolveur& o, double debut)
         : p_(p), r_(r), debut_(debut), options_(o), cumul_(NbCases * 4), glissades_(NbCases * 4) {
         for (int c = 0; c < NbCases; ++c)
             for (int d = 0; d < 4; ++d) {
@@ -123,8 +123,7 @@ template <int W> class Recherche {
     // Checked every 4096 expansions: reading the clock costs more than an expansion.
     bool TempsEcoule(uint64_t developpes) const {
         return options_.dureeMax.count() > 0 && developpes % 4096 == 0 &&
-               double(std::clock() - debut_) * 1000 / CLOCKS_PER_SEC >
-                   double(options_.dureeMax.count());
+               TempsFil() - debut_ > double(options_.dureeMax.count());
     }
 
     static void Pose(Cle<W>& c, int z) {
@@ -415,7 +414,7 @@ template <int W> class Recherche {
 
     const Plateau& p_;
     const Relaxation& r_;
-    const std::clock_t debut_;
+    const double debut_;
     OptionsSolveur options_;
     // The cells each square path crossed or stopped against: [cell / 64] bit cell % 64.
     using Cases = std::array<uint64_t, (NbCases + 63) / 64>;

@@ -161,6 +161,7 @@ Relaxation::Relaxation(const Plateau& p)
     CalculeDistances(p);
     CalculeEcarts(p);
     CalculeChaine();
+    CalculeOctets();
     for (auto& chaine : suivies)
         chainesCarre_.push_back(std::make_unique<ChaineCarre>(p, *this, chaine, atteignables_));
 }
@@ -298,19 +299,37 @@ void Relaxation::CalculeChaine() {
         }
 }
 
+void Relaxation::CalculeOctets() {
+    static_assert(DecalageZelmites % 8 == 0);
+    octets_.resize((nbZelmites_ + 7) / 8);
+    for (std::size_t g = 0; g < octets_.size(); ++g)
+        for (int v = 0; v < 256; ++v) {
+            Ensembles& e = octets_[g][v];
+            for (int i = 0; i < 8; ++i) {
+                const int z = int(g) * 8 + i;
+                if (!(v >> i & 1) || z >= nbZelmites_)
+                    continue;
+                if (rangChaine_[z] >= 0)
+                    e.chaine |= 1u << rangChaine_[z];
+                for (std::size_t c = 0; c < rangsCarre_.size(); ++c)
+                    if (rangsCarre_[c][z] >= 0)
+                        e.carre[c] |= 1u << rangsCarre_[c][z];
+            }
+        }
+}
+
 Relaxation::Ensembles Relaxation::EnsemblesRestants(const uint64_t* cle, int nbMots) const {
     Ensembles e;
-    for (int m = 0; m < nbMots; ++m) {
-        uint64_t mot = m == 0 ? cle[0] >> DecalageZelmites : cle[m];
-        const int base = m == 0 ? 0 : 64 * m - DecalageZelmites;
-        for (; mot; mot &= mot - 1) {
-            const int z = base + std::countr_zero(mot);
-            if (rangChaine_[z] >= 0)
-                e.chaine |= 1u << rangChaine_[z];
-            for (std::size_t c = 0; c < rangsCarre_.size(); ++c)
-                if (rangsCarre_[c][z] >= 0)
-                    e.carre[c] |= 1u << rangsCarre_[c][z];
-        }
+    const std::size_t nbOctets = std::min(octets_.size(), std::size_t(nbMots) * 8 - 2);
+    for (std::size_t g = 0; g < nbOctets; ++g) {
+        const int bit = int(g) * 8 + DecalageZelmites;
+        const unsigned v = unsigned(cle[bit / 64] >> (bit % 64)) & 0xFF;
+        if (v == 0)
+            continue;
+        const Ensembles& o = octets_[g][v];
+        e.chaine |= o.chaine;
+        for (std::size_t c = 0; c < e.carre.size(); ++c)
+            e.carre[c] |= o.carre[c];
     }
     return e;
 }

@@ -57,6 +57,7 @@ class Relaxation {
         std::array<uint32_t, 3> carre{};
     };
     Ensembles EnsemblesRestants(const uint64_t* cle, int nbMots) const;
+    void CalculeOctets();
 
     void CalculeDistances(const Plateau& p);
     // Up to `nombre` gems spread over the board, the one farthest from the start first.
@@ -76,6 +77,9 @@ class Relaxation {
     std::vector<int> placeApres_;                 // gem -> its place in apresDeplacement_, or -1
     int nbSuivies_ = 0;
     std::vector<uint8_t> apresDeplacement_; // [boule][carre][place]
+    // The subsets of each group of eight gems, [group][the group's byte of the key]: the key's
+    // gem bits start on a byte boundary, so a state's subsets take one lookup per eight gems.
+    std::vector<std::array<Ensembles, 256>> octets_;
 };
 
 } // namespace zorvane::solveur

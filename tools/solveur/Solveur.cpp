@@ -3,8 +3,7 @@
 #include "Plateau.h"
 #include "Recherche.h"
 #include "Relaxation.h"
-
-#include <ctime>
+#include "TempsFil.h"
 
 namespace zorvane {
 
@@ -12,7 +11,7 @@ namespace {
 
 template <int W>
 ResultatSolveur ResousAvec(const solveur::Plateau& p, const OptionsSolveur& options) {
-    const std::clock_t debut = std::clock();
+    const double debut = solveur::TempsFil();
     const solveur::Relaxation relaxation(p);
     return solveur::Recherche<W>(p, relaxation, options, debut).Lance();
 }

@@ -37,7 +37,7 @@ struct ProgressionSolveur {
 
 struct OptionsSolveur {
     uint64_t etatsMax = 30'000'000;        // about 40 bytes each for levels of up to 48 gems
-    std::chrono::milliseconds dureeMax{0}; // processor time; 0: no limit
+    std::chrono::milliseconds dureeMax{0}; // the solving thread's processor time; 0: no limit
     // Read often, from the solving thread; raising it ends the search with Annule.
     const std::atomic<bool>* annulation = nullptr;
     // Called from the solving thread when the bound rises, and every few hundred thousand states.

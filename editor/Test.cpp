@@ -37,17 +37,17 @@ void TEditeur::CommenceTest() {
 }
 
 void TEditeur::ChangeTest() {
-    f.JoueGeste(test_, Geste{true});
-    MajAnnulerTest();
+    f.JoueGeste(test_, Geste{true}, [this](const TResultatCoup&) { MajAnnulerTest(); });
 }
 
 void TEditeur::KeyDownTest(uint16_t code) {
-    const TResultatCoup r = f.JoueGeste(test_, InterpreteTouche(f.Touches, code));
-    if (!r.change && r.resolu) {
-        f.GestionClavier = TMainForm::Clavier::Aucun;
-        Commande(&f, [this] { test_.EnregistreSolution(f.Jeu(), ensembleTeste_); });
-    }
-    MajAnnulerTest();
+    f.JoueGeste(test_, InterpreteTouche(f.Touches, code), [this](const TResultatCoup& r) {
+        if (!r.change && r.resolu) {
+            f.GestionClavier = TMainForm::Clavier::Aucun;
+            Commande(&f, [this] { test_.EnregistreSolution(f.Jeu(), ensembleTeste_); });
+        }
+        MajAnnulerTest();
+    });
 }
 
 void TEditeur::AnnulerTestClick() {

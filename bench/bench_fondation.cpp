@@ -1,7 +1,9 @@
 // Figures of the engine and the level file: a move on a full board, and the level operations
 // in a set of 10,000 levels.
+#include "CommandesNiveau.h"
 #include "Ensemble.h"
 #include "NiveauFichier.h"
+#include "Soluce.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -48,8 +50,12 @@ class EnsembleDeDixMille : public benchmark::Fixture {
         EcrireDescription(dossier, n, "BENCH", "", "P", true);
         const TNiveauFichier r = EncodeNiveau(n);
         std::ofstream f(dossier / "niveaux/BENCH.niv", std::ios::binary);
-        for (int i = 0; i < 10000; ++i)
+        std::ofstream ind(dossier / "niveaux/BENCH.ind", std::ios::binary);
+        const char sansSolution[TailleIndexSoluce] = {};
+        for (int i = 0; i < 10000; ++i) {
             f.write(reinterpret_cast<const char*>(r.data()), r.size());
+            ind.write(sansSolution, sizeof sansSolution);
+        }
         niveau = n;
         niveau.Numero = 1;
     }
@@ -80,6 +86,19 @@ BENCHMARK_F(EnsembleDeDixMille, EffaceNiveau)(benchmark::State& state) {
         EffaceNiveau(dossier, niveau);
         state.PauseTiming();
         EcritNiveau(dossier, fin);
+        state.ResumeTiming();
+    }
+}
+
+// The editor's erase: the level, its solution and its index record, as one change of the set.
+BENCHMARK_F(EnsembleDeDixMille, EffaceNiveauEtSoluce)(benchmark::State& state) {
+    TNiveau fin = niveau;
+    fin.Numero = 10000;
+    for (auto _ : state) {
+        SupprimeNiveau(dossier, niveau);
+        state.PauseTiming();
+        EcritNiveau(dossier, fin);
+        RazSoluce(dossier, "BENCH", false, 10000);
         state.ResumeTiming();
     }
 }

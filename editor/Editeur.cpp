@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
 
 namespace zorvane {
 
@@ -98,7 +99,9 @@ void TEditeur::Construit() {
     BitBtn1 =
         new QPushButton(QIcon(":/images/retour.png"), "&Retour au menu principal", f.PanelEdit);
     BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setGeometry(632, 10, 150, 30);
+    // Right-aligned where designed, and wide enough for its text.
+    const int largeur = std::max(150, BitBtn1->sizeHint().width() + 8);
+    BitBtn1->setGeometry(782 - largeur, 10, largeur, 30);
     BitBtn1->setFocusPolicy(Qt::NoFocus);
 
     NiveauxMenu = new QMenu("&Niveaux", &f);

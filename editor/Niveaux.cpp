@@ -1,5 +1,6 @@
 // The levels of the set open in the editor: create, modify, erase and save, with the set's
 // solution files kept in step.
+#include "CommandesNiveau.h"
 #include "Editeur.h"
 #include "Ensemble.h"
 #include "Messages.h"
@@ -7,7 +8,6 @@
 #include "NumeroNiv.h"
 #include "PeintrePlateau.h"
 #include "Principal.h"
-#include "Soluce.h"
 
 #include <QAction>
 #include <QLabel>
@@ -68,9 +68,8 @@ void TEditeur::EffaceNivClick() {
                 AfficheEdit(brouillon);
             }
             if (Confirmation(&f, "Êtes-vous sûr de vouloir supprimer ce niveau ?")) {
-                EffaceNiveau(f.Jeu(), brouillon);
+                SupprimeNiveau(f.Jeu(), brouillon);
                 SaveLevSB->setEnabled(false);
-                SupprimeSoluce(f.Jeu(), brouillon.NomFichier, choisi, true);
                 NoteEffacement(brouillon.NomFichier, choisi);
                 // The open level must never be saved over another level: after an earlier
                 // level it moves down one number; erased itself, it becomes a new level.
@@ -115,8 +114,7 @@ void TEditeur::SaveLevSBClick() {
 }
 
 void TEditeur::Onenregistre() {
-    EcritNiveau(f.Jeu(), f.NivEdit);
-    RazSoluce(f.Jeu(), f.NivEdit.NomFichier, NiveauExistant == 1, NumeroNiveau(f.NivEdit));
+    EnregistreNiveau(f.Jeu(), f.NivEdit, NiveauExistant == 1);
     SaveLevSB->setEnabled(false);
     TNiveau compte = f.NivEdit;
     CompteNiveaux(f.Jeu(), compte, false);

@@ -20,7 +20,10 @@ TEntrerNiv::TEntrerNiv(const std::filesystem::path& jeu, const std::string& ense
     nombre_ = NumeroChoisi = brouillon.NbNiveaux;
     Label1 = new QLabel("Entrez le numéro du niveau à modifier :", this);
     Label1->setObjectName("Label1");
-    Label1->move(8, 8);
+    // Two lines: the question does not hold on one in the dialog's width.
+    Label1->setGeometry(8, 0, 187, 31);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     Edit = new QLineEdit(this);
     Edit->setObjectName("Edit");
     Edit->setGeometry(8, 32, 185, 21);

@@ -73,20 +73,19 @@ void TEditeur::RetourMainMenuClick() {
         stoppe();
         return;
     }
-    // Levels erased before the game's level move it down; its own level erased stops it.
+    // Levels erased before the game's level move it down. Its own level erased, the level that
+    // took its number is played from its start, as a level saved over it would be.
     const int32_t numero = NumeroNiveau(jeu.Niveau());
     int32_t nouveau = numero;
     for (int32_t efface : effacesDuJeu_) {
-        if (efface == nouveau) {
-            nouveau = 0;
-            break;
-        }
-        if (efface < nouveau)
+        if (efface == nouveau)
+            f.NiveauJeuModifie = true;
+        else if (efface < nouveau)
             --nouveau;
     }
     const bool ok = Commande(&f, [&] {
         jeu.RecompteNiveaux();
-        if (nouveau == 0 || nouveau > NombreNiveaux(jeu.Niveau())) {
+        if (nouveau > NombreNiveaux(jeu.Niveau())) {
             stoppe();
             return;
         }

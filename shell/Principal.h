@@ -211,7 +211,7 @@ class TMainForm : public QMainWindow {
     void ConstruitMenus();
     void Demarrage();
     bool Arret();
-    void VerifieEcran();
+    bool VerifieEcran();
     bool RaccourciDuMenu(const QKeyEvent* e) const;
     void TraiteTouche(uint16_t code); // to the keyboard handler of the view
     void ToucheSuivante();            // the keys that waited for a slide

@@ -1,13 +1,13 @@
 #include "Ensemble.h"
 
 #include "Brouillage.h"
+#include "ChangementEnsemble.h"
 #include "Cp1252.h"
 #include "Erreur.h"
 #include "Fichier.h"
 #include "Octets.h"
 
 #include <array>
-#include <system_error>
 
 namespace zorvane {
 
@@ -72,10 +72,16 @@ void EcrireDescription(const fs::path& jeu, TNiveau& n, const std::string& nomFi
     RecordDescription r{};
     EcritTexteBorne(r.data(), LongueurDescription, d);
     EcritTexteBorne(r.data() + 101, LongueurMotDePasse, m);
-    RemplaceFichier(jeu, des, r.data(), r.size());
-    if (creeFichiers)
-        for (const char* ext : {".niv", ".sol", ".ind"})
-            Fichier vide(jeu, CheminEnsemble(nom, ext), Fichier::Mode::Creation);
+    if (!creeFichiers) {
+        RemplaceFichier(jeu, des, r.data(), r.size());
+        return;
+    }
+    // A new set appears with its four files, or not at all.
+    ChangementEnsemble changement(jeu, nom);
+    changement.nouveau(".des").ecrit(r.data(), r.size());
+    for (const char* ext : {".niv", ".sol", ".ind"})
+        changement.nouveau(ext);
+    changement.valide();
 }
 
 std::string LireDescription(const fs::path& jeu, const TNiveau& n) {
@@ -93,13 +99,15 @@ bool VerifieMotDePasse(const fs::path& jeu, const TNiveau& n, const std::string&
 void SupprimeEnsemble(const fs::path& jeu, TNiveau& n, bool force) {
     if (n.NomFichier.empty())
         return;
+    ChangementEnsemble changement(jeu, n.NomFichier);
     if (!force &&
         Fichier(jeu, CheminEnsemble(n.NomFichier, ".niv"), Fichier::Mode::Lecture).taille() != 0)
         return;
-    for (const char* ext : {".niv", ".sol", ".ind", ".des"}) {
-        std::error_code ignoree; // a file that cannot be deleted is skipped
-        fs::remove(jeu / CheminEnsemble(n.NomFichier, ext), ignoree);
-    }
+    // The level file goes first, so the set leaves the chooser at once; a file that cannot be
+    // deleted is skipped.
+    for (const char* ext : {".niv", ".sol", ".ind", ".des"})
+        changement.supprime(ext);
+    changement.valide();
     n.NomFichier.clear();
 }
 

@@ -28,7 +28,7 @@ fs::path CheminEnsemble(std::string_view nom, std::string_view extension);
 void Brouille(const TNiveau& n, std::string& texte);
 
 // Sets NomFichier (cut to 8) and writes the set's .des file; with creeFichiers also creates
-// the set's empty .niv, .sol and .ind files (emptying those that exist).
+// the set's empty .niv, .sol and .ind files (emptying those that exist), all four as one change.
 void EcrireDescription(const fs::path& jeu, TNiveau& n, const std::string& nomFichier,
                        const std::string& description, const std::string& motDePasse,
                        bool creeFichiers);
@@ -38,8 +38,8 @@ std::string LireMotDePasse(const fs::path& jeu, const TNiveau& n);
 // Exact comparison, after cutting the candidate to 30 characters.
 bool VerifieMotDePasse(const fs::path& jeu, const TNiveau& n, const std::string& candidat);
 
-// Deletes the set's four files, always (force) or only when its level file is empty; then
-// empties NomFichier. Does nothing for a record without a set.
+// Deletes the set's four files as one change, always (force) or only when its level file is
+// empty; then empties NomFichier. Does nothing for a record without a set.
 void SupprimeEnsemble(const fs::path& jeu, TNiveau& n, bool force);
 
 } // namespace zorvane

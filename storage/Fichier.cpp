@@ -47,7 +47,7 @@ Fichier::Fichier(const fs::path& jeu, const fs::path& relatif, Mode mode)
     fd_ = ::open((jeu / relatif).c_str(), drapeaux, 0644);
     if (fd_ < 0)
         ErreurSysteme(errno, nom_);
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd_, &st) == 0 && !S_ISREG(st.st_mode)) {
         ::close(fd_);
         fd_ = -1;
@@ -61,7 +61,7 @@ Fichier::~Fichier() {
 }
 
 uint64_t Fichier::taille() const {
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd_, &st) != 0)
         ErreurSysteme(errno, nom_);
     return uint64_t(st.st_size);
@@ -112,7 +112,7 @@ namespace {
 
 // The mode a new version keeps: the old file's, or the usual one for a new file.
 mode_t ModeDe(const fs::path& cible) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(cible.c_str(), &st) == 0)
         return st.st_mode & 0777;
     return 0644;
@@ -173,19 +173,24 @@ void FichierTemporaire::recopie(Fichier& source, uint64_t debut, uint64_t fin, s
     }
 }
 
-void FichierTemporaire::remplace() {
+std::string FichierTemporaire::cede() {
     if (::fsync(fd_) != 0)
         abandonne();
-    if (::close(fd_) != 0) {
+    const int ferme = ::close(fd_);
+    fd_ = -1;
+    if (ferme != 0) {
         const int err = errno;
-        fd_ = -1;
         ::unlink(temporaire_.c_str());
         ErreurSysteme(err, nom_);
     }
-    fd_ = -1;
-    if (::rename(temporaire_.c_str(), cible_.c_str()) != 0) {
+    return temporaire_;
+}
+
+void FichierTemporaire::remplace() {
+    const std::string temporaire = cede();
+    if (::rename(temporaire.c_str(), cible_.c_str()) != 0) {
         const int err = errno;
-        ::unlink(temporaire_.c_str());
+        ::unlink(temporaire.c_str());
         ErreurSysteme(err, nom_);
     }
 }

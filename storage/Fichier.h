@@ -61,6 +61,8 @@ class FichierTemporaire {
                  const Retouche& retouche = {});
     // Puts the new version on disk, then in the old one's place.
     void remplace();
+    // Puts the new version on disk and hands over its path: the caller renames or removes it.
+    std::string cede();
 
   private:
     void abandonne();

@@ -1,5 +1,6 @@
 #include "NiveauFichier.h"
 
+#include "ChangementEnsemble.h"
 #include "Convert.h"
 #include "Ensemble.h"
 #include "Erreur.h"
@@ -29,7 +30,9 @@ const char* CaseVersCode(char c) {
     }
 }
 
-fs::path CheminNiv(const TNiveau& n) { return CheminEnsemble(n.NomFichier, ".niv"); }
+fs::path CheminNiv(const TNiveau& n) {
+    return CheminEnsemble(n.NomFichier, ".niv");
+}
 
 // Level Numero must exist in the file; `ajout` also allows the one just past the last.
 uint64_t OffsetNiveau(Fichier& f, const TNiveau& n, bool ajout) {
@@ -111,6 +114,25 @@ void EffaceNiveau(const fs::path& jeu, const TNiveau& n) {
     }
     // The later levels move down in a new version of the file: a failure keeps the old one whole.
     RetireOctets(jeu, CheminNiv(n), pos, TailleNiveauFichier, TamponDeplacement);
+}
+
+void EcritNiveau(ChangementEnsemble& c, const fs::path& jeu, const TNiveau& n) {
+    Fichier f(jeu, CheminNiv(n), Fichier::Mode::LectureEcriture);
+    const uint64_t pos = OffsetNiveau(f, n, true);
+    const uint64_t taille = f.taille();
+    const TNiveauFichier r = EncodeNiveau(n);
+    FichierTemporaire& nouveau = c.nouveau(".niv");
+    nouveau.recopie(f, 0, pos, TamponDeplacement);
+    nouveau.ecrit(r.data(), r.size());
+    nouveau.recopie(f, std::min(pos + TailleNiveauFichier, taille), taille, TamponDeplacement);
+}
+
+void EffaceNiveau(ChangementEnsemble& c, const fs::path& jeu, const TNiveau& n) {
+    Fichier f(jeu, CheminNiv(n), Fichier::Mode::LectureEcriture);
+    const uint64_t pos = OffsetNiveau(f, n, false);
+    FichierTemporaire& nouveau = c.nouveau(".niv");
+    nouveau.recopie(f, 0, pos, TamponDeplacement);
+    nouveau.recopie(f, pos + TailleNiveauFichier, f.taille(), TamponDeplacement);
 }
 
 } // namespace zorvane

@@ -11,6 +11,8 @@ namespace zorvane {
 
 namespace fs = std::filesystem;
 
+class ChangementEnsemble;
+
 constexpr std::size_t TailleNiveauFichier = 52;
 constexpr std::size_t TamponDeplacement = 4096; // the buffer that moves file contents
 
@@ -31,5 +33,9 @@ void EcritNiveau(const fs::path& jeu, const TNiveau& n);
 // Removes level Numero; the later levels move down one number. The file is rewritten beside the
 // old one and renamed over it: a failed write leaves it whole.
 void EffaceNiveau(const fs::path& jeu, const TNiveau& n);
+// The same two writes as the new version of the .niv file in a change c of the set, which the
+// caller makes take effect.
+void EcritNiveau(ChangementEnsemble& c, const fs::path& jeu, const TNiveau& n);
+void EffaceNiveau(ChangementEnsemble& c, const fs::path& jeu, const TNiveau& n);
 
 } // namespace zorvane

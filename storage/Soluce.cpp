@@ -1,5 +1,6 @@
 #include "Soluce.h"
 
+#include "ChangementEnsemble.h"
 #include "Convert.h"
 #include "Ensemble.h"
 #include "Erreur.h"
@@ -127,10 +128,9 @@ void RecopieIndex(FichierTemporaire& nouveau, Fichier& ind, const ChangementInde
 }
 
 // Removes level numero's block from .sol and changes the index to match, the record itself as
-// `record` says. Both files are built anew beside the old ones and renamed over them only once
-// both are complete, so a failed write leaves the pair as it was.
-void RetireSolution(const fs::path& jeu, const std::string& nomFichier, int32_t numero,
-                    ChangementIndex::Record record) {
+// `record` says: new versions of both files, in change c.
+void RetireSolution(ChangementEnsemble& c, const fs::path& jeu, const std::string& nomFichier,
+                    int32_t numero, ChangementIndex::Record record) {
     Fichier ind(jeu, CheminInd(nomFichier), Fichier::Mode::LectureEcriture);
     const TIndexSoluce e = LitRecord(ind, numero);
     VerifieRecord(e, ind.nom());
@@ -138,24 +138,19 @@ void RetireSolution(const fs::path& jeu, const std::string& nomFichier, int32_t 
     if (octets == 0 && record == ChangementIndex::Record::Garde)
         return; // no block, no record change: nothing to do
 
-    std::optional<FichierTemporaire> nouvelleSol;
     if (octets != 0) {
         Fichier sol(jeu, CheminSol(nomFichier), Fichier::Mode::LectureEcriture);
         VerifieBloc(e, sol);
-        nouvelleSol.emplace(jeu, CheminSol(nomFichier));
-        nouvelleSol->recopie(sol, 0, uint64_t(e.Position), TamponDeplacement);
-        nouvelleSol->recopie(sol, uint64_t(e.Position) + octets, sol.taille(), TamponDeplacement);
+        FichierTemporaire& nouvelleSol = c.nouveau(".sol");
+        nouvelleSol.recopie(sol, 0, uint64_t(e.Position), TamponDeplacement);
+        nouvelleSol.recopie(sol, uint64_t(e.Position) + octets, sol.taille(), TamponDeplacement);
     }
-    FichierTemporaire nouvelIndex(jeu, CheminInd(nomFichier));
-    RecopieIndex(nouvelIndex, ind,
+    RecopieIndex(c.nouveau(".ind"), ind,
                  {.limite = e.Position,
                   .retrait = octets,
                   .numero = numero,
                   .record = record,
                   .remplacant = TIndexSoluce{}}); // a reset record says: no solution
-    if (nouvelleSol)
-        nouvelleSol->remplace();
-    nouvelIndex.remplace();
 }
 
 } // namespace
@@ -217,6 +212,7 @@ void EnregistreSoluce(const fs::path& jeu, TJournal& j, int32_t numero, TIndexSo
     if (int(j.NbCodes) + 4 > int(CodesMaximum))
         return; // 997 codes or more: the log may have dropped some
 
+    ChangementEnsemble changement(jeu, j.NomFichier);
     Fichier ind(jeu, CheminInd(j.NomFichier), Fichier::Mode::LectureEcriture);
     VerifieRecord(e, ind.nom());
     // The record was read when the level was shown; if the solution files changed since, its
@@ -238,22 +234,19 @@ void EnregistreSoluce(const fs::path& jeu, TJournal& j, int32_t numero, TIndexSo
         ancien = OctetsDuBloc(e.NbCodes);
     }
     // New versions of both files: the block in place of the old one (what follows moves down
-    // when the new block is shorter), the record, and the offsets after the block. They replace
-    // the old files only once both are complete.
-    FichierTemporaire nouvelleSol(jeu, CheminSol(j.NomFichier));
+    // when the new block is shorter), the record, and the offsets after the block.
+    FichierTemporaire& nouvelleSol = changement.nouveau(".sol");
     nouvelleSol.recopie(sol, 0, uint64_t(e.Position), TamponDeplacement);
     nouvelleSol.ecrit(j.Octets.data(), octets);
     nouvelleSol.recopie(sol, uint64_t(e.Position) + ancien, sol.taille(), TamponDeplacement);
     e.NbCodes = j.NbCodes;
-    FichierTemporaire nouvelIndex(jeu, CheminInd(j.NomFichier));
-    RecopieIndex(nouvelIndex, ind,
+    RecopieIndex(changement.nouveau(".ind"), ind,
                  {.limite = e.Position,
                   .retrait = ancien - octets,
                   .numero = numero,
                   .record = ChangementIndex::Record::Remplace,
                   .remplacant = e});
-    nouvelleSol.remplace();
-    nouvelIndex.remplace();
+    changement.valide();
 }
 
 void DecaleIndex(const fs::path& jeu, int32_t limite, uint32_t nbOctets,
@@ -269,18 +262,46 @@ void DecaleIndex(const fs::path& jeu, int32_t limite, uint32_t nbOctets,
 
 void SupprimeSoluce(const fs::path& jeu, const std::string& nomFichier, int32_t numero,
                     bool supprimeRecord) {
-    RetireSolution(jeu, nomFichier, numero,
+    ChangementEnsemble changement(jeu, nomFichier);
+    SupprimeSoluce(changement, jeu, nomFichier, numero, supprimeRecord);
+    changement.valide();
+}
+
+void SupprimeSoluce(ChangementEnsemble& c, const fs::path& jeu, const std::string& nomFichier,
+                    int32_t numero, bool supprimeRecord) {
+    RetireSolution(c, jeu, nomFichier, numero,
                    supprimeRecord ? ChangementIndex::Record::Retire
                                   : ChangementIndex::Record::Garde);
 }
 
 void RazSoluce(const fs::path& jeu, const std::string& nomFichier, bool modifie, int32_t numero) {
     if (modifie) { // the old solution no longer fits: its block goes with the record's reset
-        RetireSolution(jeu, nomFichier, numero, ChangementIndex::Record::Remplace);
+        ChangementEnsemble changement(jeu, nomFichier);
+        RazSoluce(changement, jeu, nomFichier, true, numero);
+        changement.valide();
         return;
     }
     Fichier ind(jeu, CheminInd(nomFichier), Fichier::Mode::LectureEcriture);
     EcritRecord(ind, numero, TIndexSoluce{}, true);
+}
+
+void RazSoluce(ChangementEnsemble& c, const fs::path& jeu, const std::string& nomFichier,
+               bool modifie, int32_t numero) {
+    if (modifie) {
+        RetireSolution(c, jeu, nomFichier, numero, ChangementIndex::Record::Remplace);
+        return;
+    }
+    Fichier ind(jeu, CheminInd(nomFichier), Fichier::Mode::LectureEcriture);
+    const bool ajout = OffsetRecord(ind, numero, true) == ind.taille();
+    FichierTemporaire& nouvelIndex = c.nouveau(".ind");
+    RecopieIndex(nouvelIndex, ind,
+                 {.numero = numero,
+                  .record = ChangementIndex::Record::Remplace,
+                  .remplacant = TIndexSoluce{}});
+    if (ajout) {
+        const Record vide = EncodeRecord(TIndexSoluce{});
+        nouvelIndex.ecrit(vide.data(), vide.size());
+    }
 }
 
 bool LitIndex(const fs::path& jeu, TSoluce& s, int32_t numero) {

@@ -5,8 +5,8 @@
 // one was not itself read as a change of piece) is a change of piece.
 //
 // Every change of the .sol and .ind files (storing, removing, resetting, shifting) builds their
-// new versions beside them and renames both only once both are complete: a failed write leaves
-// the pair as it was.
+// new versions beside them and puts them in place as one change of the set (ChangementEnsemble):
+// a failed write or a kill leaves the pair as it was, or changed whole.
 #pragma once
 
 #include <array>
@@ -17,6 +17,8 @@
 namespace zorvane {
 
 namespace fs = std::filesystem;
+
+class ChangementEnsemble;
 
 constexpr std::size_t TailleIndexSoluce = 8;
 constexpr std::size_t OctetsJournal = 250; // the log holds 1000 codes
@@ -66,6 +68,11 @@ void SupprimeSoluce(const fs::path& jeu, const std::string& nomFichier, int32_t 
 // Resets level numero's index record to no solution, after removing its block when modifie.
 // A new level's number is one past the last record: its record is appended.
 void RazSoluce(const fs::path& jeu, const std::string& nomFichier, bool modifie, int32_t numero);
+// The same two changes as part of a larger change c of the set, which the caller makes take effect.
+void SupprimeSoluce(ChangementEnsemble& c, const fs::path& jeu, const std::string& nomFichier,
+                    int32_t numero, bool supprimeRecord);
+void RazSoluce(ChangementEnsemble& c, const fs::path& jeu, const std::string& nomFichier,
+               bool modifie, int32_t numero);
 
 struct TSoluce {
     TIndexSoluce Index;

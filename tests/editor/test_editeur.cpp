@@ -484,6 +484,71 @@ class TestEditeur : public QObject {
         }
     }
 
+    // The game's own level erased: on the return the level now at its number starts afresh;
+    // with the last level erased, no level is left at that number and the game stays stopped.
+    void effacerLeNiveauDuJeu() {
+        struct Cas {
+            int efface;
+            bool joue;
+        };
+        for (const Cas c : {Cas{2, true}, Cas{3, false}}) {
+            DossierJeu d;
+            d.Ensemble("JEU", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
+            Session s(d);
+            s.f->NouveauSB->click();
+            QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved
+            if (c.efface == 3)
+                QTest::keyClick(s.f.get(), Qt::Key_Right); // level 2 solved
+            QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), c.efface);
+            QTest::keyClick(s.f.get(), Qt::Key_Down); // the ball leaves its start
+            s.f->EditeurSB->click();
+            s.Ouvre(0, "MDP");
+            QuandDialogue([&](QWidget* w) {
+                RepondMessage("Oui");
+                QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), QString::number(c.efface));
+                Clique(w, "Ok");
+            });
+            s.e->EffaceNiv->trigger();
+            s.e->BitBtn1->click();
+            if (!c.joue) {
+                QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
+                QVERIFY(s.f->LabelLevel->text().isEmpty());
+                continue;
+            }
+            QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
+            QCOMPARE(s.f->LabelLevel->text(), QString("Niveau n° 2"));
+            QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
+            QCOMPARE(s.f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0})); // from its start
+            QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 4, 0), CaseZelmite); // the former level 3
+        }
+    }
+
+    // A ball painted over a gem takes its place: the level written holds no gem under the
+    // ball, and reads back with exactly the gems on its board.
+    void bouleSurUneZelmite() {
+        DossierJeu d;
+        Session s(d);
+        s.f->EditeurSB->click();
+        s.CreeEnsemble("SET", "p");
+        s.e->Creerniv->trigger();
+        s.Peint(2, {{3, 0}, {6, 0}});
+        s.Peint(0, {{3, 0}});
+        s.Peint(1, {{0, 2}});
+        QCOMPARE(s.f->NivEdit.NbZelmites, 1);
+        s.Sauve();
+        const auto octets = d.lit("niveaux/SET.niv");
+        QCOMPARE(octets.size(), 52u);
+        const uint32_t ligne0 =
+            octets[0] | octets[1] << 8 | octets[2] << 16 | uint32_t(octets[3]) << 24;
+        QCOMPARE((ligne0 >> (30 - 2 * 3)) & 3u, 0u); // the ball's cell: empty bits
+        QCOMPARE(int(octets[48]), 3);
+        TNiveau lu;
+        lu.NomFichier = "SET";
+        lu.Numero = 1;
+        LitNiveau(d.chemin(), lu);
+        QCOMPARE(lu.NbZelmites, 1);
+    }
+
     void numeroDeNiveau() {
         DossierJeu d;
         std::vector<std::vector<std::string>> dix(10, {"o*x"});

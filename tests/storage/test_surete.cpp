@@ -1,6 +1,9 @@
 // A write that fails halfway (a full disk) through an operation that moves the rest of a file:
 // every file of the game's folder must stay as it was, with no temporary file left beside it.
+// A command that changes several files of a set changes all of them or none.
+#include "CommandesNiveau.h"
 #include "DossierTemporaire.h"
+#include "Ensemble.h"
 #include "Erreur.h"
 #include "FPlayer.h"
 #include "LimiteTailleFichier.h"
@@ -187,6 +190,85 @@ TEST(PanneEnCoursDeRoute, AFailedWriteLeavesEveryFileAsItWas) {
         // The same operation without the failure does change the folder.
         cas.operation(d);
         EXPECT_NE(Differences(avant, Photo(d)), std::vector<std::string>{});
+    }
+}
+
+// Commands that change several files of a set, on 100 levels of which the first 50 are solved.
+struct CommandeEnsemble {
+    const char* nom;
+    std::function<void(const DossierTemporaire&)> operation;
+};
+
+void EnsembleComplet(const DossierTemporaire& d) {
+    d.ecrit("niveaux/SET.des", Octets(TailleDescription, 7));
+    Niveaux(d, 100);
+    Solutions(d, 100, 50);
+}
+
+const CommandeEnsemble CommandesEnsemble[] = {
+    {"SupprimeNiveau", [](auto& d) { SupprimeNiveau(d, Niveau(2)); }},
+    {"EnregistreNiveau, new level", [](auto& d) { EnregistreNiveau(d, Niveau(101), false); }},
+    {"EnregistreNiveau, changed level", [](auto& d) { EnregistreNiveau(d, Niveau(1), true); }},
+    {"EnregistreSoluce",
+     [](auto& d) {
+         TJournal j = Journal(100);
+         EnregistreSoluce(d, j, 1, Index(d, 1));
+     }},
+    {"SupprimeSoluce", [](auto& d) { SupprimeSoluce(d, "SET", 1, true); }},
+    {"RazSoluce", [](auto& d) { RazSoluce(d, "SET", true, 1); }},
+    {"EcrireDescription, new set",
+     [](auto& d) {
+         TNiveau n;
+         EcrireDescription(d, n, "SET", "Un autre", "MDP", true);
+     }},
+    {"SupprimeEnsemble",
+     [](auto& d) {
+         TNiveau n = Niveau(1);
+         SupprimeEnsemble(d, n, true);
+     }},
+};
+
+// File size limits from nothing to past the largest file: fine steps where the marker and the
+// small files fail, coarser ones through the large files.
+std::vector<rlim_t> Limites(rlim_t plusGrand) {
+    std::vector<rlim_t> limites;
+    for (rlim_t l = 0; l < 400; l += 12)
+        limites.push_back(l);
+    for (rlim_t l = 400; l < plusGrand + 200; l += plusGrand / 12)
+        limites.push_back(l);
+    return limites;
+}
+
+TEST(PanneEnCoursDeRoute, ACommandOnASetChangesEveryFileOrNone) {
+    for (const CommandeEnsemble& commande : CommandesEnsemble) {
+        SCOPED_TRACE(commande.nom);
+        DossierTemporaire temoin;
+        EnsembleComplet(temoin);
+        const Contenu avant = Photo(temoin);
+        commande.operation(temoin);
+        const Contenu apres = Photo(temoin);
+        ASSERT_NE(avant, apres);
+        std::size_t plusGrand = 0;
+        for (const Contenu* c : {&avant, &apres})
+            for (const auto& [nom, octets] : *c)
+                plusGrand = std::max(plusGrand, octets.size());
+
+        int echecs = 0;
+        for (rlim_t limite : Limites(plusGrand)) {
+            SCOPED_TRACE("limit " + std::to_string(limite));
+            DossierTemporaire d;
+            EnsembleComplet(d);
+            bool echec = false;
+            try {
+                LimiteTailleFichier l(limite);
+                commande.operation(d);
+            } catch (const ErreurES&) {
+                echec = true;
+            }
+            echecs += echec;
+            EXPECT_EQ(Differences(echec ? avant : apres, Photo(d)), std::vector<std::string>{});
+        }
+        EXPECT_GT(echecs, 0); // the limits did make it fail, at several steps
     }
 }
 

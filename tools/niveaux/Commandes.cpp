@@ -5,6 +5,7 @@
 #include "Erreur.h"
 #include "NiveauFichier.h"
 #include "Solveur.h"
+#include "Verification.h"
 
 #include <charconv>
 #include <fstream>
@@ -91,28 +92,8 @@ std::string Notation(const std::vector<TCoup>& coups) {
     return texte;
 }
 
-// The set's levels, each with its file name and number.
-std::vector<TNiveau> LitNiveaux(const fs::path& jeu, const std::string& nom) {
-    TNiveau n;
-    n.NomFichier = nom;
-    CompteNiveaux(jeu, n, false);
-    std::vector<TNiveau> niveaux;
-    for (int32_t i = 1; i <= n.NbNiveaux; ++i) {
-        n.Numero = i;
-        LitNiveau(jeu, n);
-        niveaux.push_back(n);
-    }
-    return niveaux;
-}
-
 std::string Titre(int32_t numero) {
     return "niveau " + std::to_string(numero) + " : ";
-}
-
-std::string EchecDuSolveur(const ResultatSolveur& r, const OptionsSolveur& o) {
-    if (r.verdict == VerdictSolveur::Insoluble)
-        return "insoluble";
-    return "abandon, limite de " + std::to_string(o.etatsMax) + " états atteinte";
 }
 
 // Solves each level and prints its solution; records it when asked. Returns the exit status.
@@ -171,44 +152,16 @@ int Solve(const Commande& c, std::ostream& sortie, std::ostream& erreurs) {
     return ResousNiveaux(c, niveaux, sortie, erreurs);
 }
 
-// One level's faults, or an empty text; `resume` receives what was found.
-std::string VerifieNiveau(const Commande& c, const std::vector<TNiveau>& niveaux, std::size_t i,
-                          std::string& resume) {
-    const TNiveau& n = niveaux[i];
-    std::string defaut = DefautPlateau(n);
-    if (!defaut.empty())
-        return defaut;
-    for (std::size_t j = 0; j < i; ++j)
-        if (niveaux[j].Grille == n.Grille)
-            return "identique au niveau " + std::to_string(j + 1);
-    const ResultatSolveur r = Resous(n, c.options);
-    if (r.verdict != VerdictSolveur::Resolu)
-        return EchecDuSolveur(r, c.options);
-    resume = "optimum " + std::to_string(r.nbCodes) + " codes";
-    const int enregistres = RejoueSolution(c.jeu, n, n.Numero);
-    if (enregistres < 0)
-        return "la solution enregistrée ne résout pas le niveau";
-    if (enregistres > 0 && enregistres < r.nbCodes)
-        return "solution enregistrée de " + std::to_string(enregistres) +
-               " codes, plus courte que l'optimum trouvé (" + std::to_string(r.nbCodes) + ")";
-    if (enregistres > 0)
-        resume += ", solution enregistrée de " + std::to_string(enregistres) + " codes";
-    return {};
-}
-
 int Check(const Commande& c, std::ostream& sortie) {
     AttendOperandes(c, 1, 1);
-    const std::vector<TNiveau> niveaux = LitNiveaux(c.jeu, c.mots[1]);
-    int fautifs = 0;
-    for (std::size_t i = 0; i < niveaux.size(); ++i) {
-        std::string resume;
-        const std::string defaut = VerifieNiveau(c, niveaux, i, resume);
-        sortie << Titre(niveaux[i].Numero) << (defaut.empty() ? "correct, " + resume : defaut)
-               << "\n";
-        fautifs += !defaut.empty();
-    }
-    sortie << c.mots[1] << " : " << niveaux.size() << " niveaux, " << fautifs << " en défaut\n";
-    return fautifs ? 1 : 0;
+    const BilanEnsemble bilan = VerifieEnsemble(c.jeu, c.mots[1], &c.options);
+    for (const BilanNiveau& b : bilan.niveaux)
+        sortie << Titre(b.numero) << (b.defaut.empty() ? "correct, " + b.resume : b.defaut) << "\n";
+    for (const std::string& defaut : bilan.defauts)
+        sortie << c.mots[1] << " : " << defaut << "\n";
+    sortie << c.mots[1] << " : " << bilan.niveaux.size() << " niveaux, " << bilan.fautifs()
+           << " en défaut\n";
+    return bilan.fautifs() != 0 || !bilan.defauts.empty() ? 1 : 0;
 }
 
 } // namespace

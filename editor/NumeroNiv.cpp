@@ -28,6 +28,11 @@ TEntrerNiv::TEntrerNiv(const std::filesystem::path& jeu, const std::string& ense
     Edit->setObjectName("Edit");
     Edit->setGeometry(8, 32, 185, 21);
     Edit->setMaxLength(int(QString::number(nombre_).size()));
+    Plage = new QLabel(nombre_ > 0 ? QString("(de 1 à %1)").arg(nombre_)
+                                   : QString("(l'ensemble n'a aucun niveau)"),
+                       this);
+    Plage->setObjectName("Plage");
+    Plage->setGeometry(8, 54, 185, 16);
     Ok = new QPushButton("OK", this);
     Ok->setObjectName("Ok");
     Ok->setGeometry(16, 72, 75, 25);

@@ -8,6 +8,7 @@
 #include "NiveauFichier.h"
 #include "NumeroNiv.h"
 #include "Principal.h"
+#include "SessionEditeur.h"
 #include "Soluce.h"
 #include "Texte.h"
 
@@ -24,70 +25,6 @@
 
 using namespace zorvane;
 using namespace zorvane::test;
-
-namespace {
-
-QPoint Centre(int x, int y) {
-    return {x * 41 + 20, y * 41 + 20};
-}
-
-struct Session {
-    explicit Session(const DossierJeu& d) : f(std::make_unique<TMainForm>(d.qchemin())) {
-        f->show();
-        e = f->Editeur;
-    }
-    std::unique_ptr<TMainForm> f;
-    TEditeur* e;
-
-    void Outil(int tag) { e->OutilRB[tag]->click(); }
-    // A left-button drag over the cells given, in order.
-    void Peint(int tag, std::initializer_list<QPoint> cases) {
-        Outil(tag);
-        auto it = cases.begin();
-        QTest::mousePress(f->ImgFond, Qt::LeftButton, {}, Centre(it->x(), it->y()));
-        for (++it; it != cases.end(); ++it)
-            QTest::mouseMove(f->ImgFond, Centre(it->x(), it->y()));
-        QTest::mouseRelease(f->ImgFond, Qt::LeftButton, {},
-                            Centre((cases.end() - 1)->x(), (cases.end() - 1)->y()));
-    }
-    void Sauve() {
-        RepondMessage("Oui");
-        e->SaveLevSB->click();
-    }
-    // Creates a set through the dialog.
-    void CreeEnsemble(const QString& nom, const QString& mdp, const QString& description = {}) {
-        QuandDialogue([=](QWidget* w) {
-            Tape(w->findChild<QLineEdit*>("Edit1"), description);
-            Tape(w->findChild<QLineEdit*>("Edit2"), mdp);
-            Tape(w->findChild<QLineEdit*>("Edit3"), mdp);
-            Tape(w->findChild<QLineEdit*>("Edit4"), nom);
-            Clique(w, "OkBtn");
-        });
-        e->CreerEnsSB->click();
-    }
-    // Answers the level number dialog.
-    void Numero(int n) {
-        QuandDialogue([n](QWidget* w) {
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), QString::number(n));
-            Clique(w, "Ok");
-        });
-    }
-    // Opens a set through the chooser (its row) and the password dialog.
-    void Ouvre(int ligne, const QString& mdp) {
-        QuandDialogue([=](QWidget* w) {
-            auto* liste = w->findChild<QListWidget*>("FileListBox1");
-            liste->setCurrentRow(ligne);
-            QuandDialogue([mdp](QWidget* m) {
-                QTest::keyClicks(m->findChild<QLineEdit*>("Passw"), mdp);
-                Clique(m, "Ok");
-            });
-            QTest::keyClick(liste, Qt::Key_Return);
-        });
-        e->ChargeNivSB->click();
-    }
-};
-
-} // namespace
 
 class TestEditeur : public QObject {
     Q_OBJECT
@@ -117,7 +54,8 @@ class TestEditeur : public QObject {
         QCOMPARE(LitCase(s.f->NivEdit, 1, 0), CaseVide);
         QVERIFY(!s.e->OutilRB[0]->isEnabled());
         s.Peint(1, {{0, 2}});
-        s.Peint(2, {{5, 0}, {9, 0}});
+        s.Peint(2, {{5, 0}});
+        s.Peint(2, {{9, 0}});
         QCOMPARE(s.f->NivEdit.NbZelmites, 2);
         QVERIFY(s.e->SaveLevSB->isEnabled());
         s.Peint(2, {{5, 0}}); // a gem over a gem changes nothing
@@ -146,12 +84,15 @@ class TestEditeur : public QObject {
         QVERIFY(!s.e->AnnulerTest->isEnabled());
         s.f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s.f.get())); // for the menu's shortcut
-        QTest::keyClick(s.f.get(), Qt::Key_Down); // a move taken back is not recorded
+        QTest::keyClick(s.f.get(), Qt::Key_Down);        // a move taken back is not recorded
         QVERIFY(s.e->AnnulerTest->isEnabled());
         QTest::keyClick(s.f.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(s.e->NiveauTeste().Niveau().PosBoule, (TPosition{0, 0}));
         QVERIFY(!s.e->AnnulerTest->isEnabled());
+        QString resolu;
+        RepondMessage("OK", &resolu);
         QTest::keyClick(s.f.get(), Qt::Key_Right);
+        QCOMPARE(resolu, QString("Niveau résolu en 2 codes.\nLa solution est enregistrée."));
         QVERIFY(!s.e->AnnulerTest->isEnabled()); // never back over the solved level
         QVERIFY(NiveauFini(s.e->NiveauTeste().Niveau()));
         QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
@@ -531,7 +472,8 @@ class TestEditeur : public QObject {
         s.f->EditeurSB->click();
         s.CreeEnsemble("SET", "p");
         s.e->Creerniv->trigger();
-        s.Peint(2, {{3, 0}, {6, 0}});
+        s.Peint(2, {{3, 0}});
+        s.Peint(2, {{6, 0}});
         s.Peint(0, {{3, 0}});
         s.Peint(1, {{0, 2}});
         QCOMPARE(s.f->NivEdit.NbZelmites, 1);

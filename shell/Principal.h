@@ -36,12 +36,20 @@ class TMusique;
 class TMainForm : public QMainWindow {
     Q_OBJECT
   public:
-    // dossierJeu: the folder holding niveaux/, Graphics/, options.dat and the sounds.
+    // donnees: the shipped files, only read (Graphics/, musique/, the sounds, ZORVANE.TXT and the
+    // options.dat used while the player has none); joueur: the player's folder, where the game
+    // writes (options.dat, Joueur.ini, niveaux/).
+    TMainForm(const QString& donnees, const QString& joueur, QWidget* parent = nullptr);
+    // One folder for both: portable mode.
     explicit TMainForm(const QString& dossierJeu, QWidget* parent = nullptr);
     ~TMainForm() override;
 
+    // The player's folder.
     const QString& DossierJeu() const { return DossierJeu_; }
     std::filesystem::path Jeu() const;
+    // The data folder.
+    const QString& DossierDonnees() const { return DossierDonnees_; }
+    std::filesystem::path Donnees() const;
 
     // ---- Views and keyboard
     enum class Vue { Jeu, Editeur, Test };
@@ -232,6 +240,7 @@ class TMainForm : public QMainWindow {
     void AcheveGlissements();
     std::deque<uint16_t> touchesEnAttente_;
 
+    QString DossierDonnees_;
     QString DossierJeu_;
     TJeu jeu_;
     TNiveauEnJeu soluce_;

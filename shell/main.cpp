@@ -21,17 +21,21 @@ QString Chemin(const fs::path& p) {
     return QFile::decodeName(p.c_str());
 }
 
-// The folders, the player's created at the first start, the shipped sets brought into it.
+// The folders, the player's created at the first start.
 TDossiers PrepareDossiers(const TLigneDeCommande& ligne) {
     const TContexteDossiers contexte{DossierDeLExecutable(), ZORVANE_DONNEES_INSTALLEES,
                                      ligne.dossier, VariableDEnvironnement, DossierInscriptible};
     const TDossiers dossiers = ChoisitDossiers(contexte);
     CreeDossierDuJoueur(dossiers);
-    if (!dossiers.UnSeul())
-        for (const std::string& e :
-             AccueilleEnsemblesLivres(dossiers.Donnees, dossiers.Joueur).Erreurs)
-            std::cerr << "Zorvane : " << e << std::endl;
     return dossiers;
+}
+
+// The shipped sets brought into the player's folder, once this game holds it.
+void AccueilleLivres(const TDossiers& dossiers) {
+    if (dossiers.UnSeul())
+        return;
+    for (const std::string& e : AccueilleEnsemblesLivres(dossiers.Donnees, dossiers.Joueur).Erreurs)
+        std::cerr << "Zorvane : " << e << std::endl;
 }
 
 } // namespace
@@ -69,6 +73,9 @@ int main(int argc, char* argv[]) {
         Erreur(nullptr, QString::fromStdString(probleme));
         return 1;
     }
+    // ONE GAME PER FOLDER: the lock of the player's folder (the game's folder in portable mode)
+    // is taken here, before anything writes in it.
+    AccueilleLivres(dossiers);
     TMainForm fenetre(Chemin(dossiers.Donnees), Chemin(dossiers.Joueur));
     fenetre.show();
     return application.exec();

@@ -150,7 +150,7 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 // The shut-down steps. Returns false when the save the player asked for failed, or when
 // options.dat could not be written: the window stays open, and closing it again asks again.
 bool TMainForm::Arret() {
-    if (Vue_ == Vue::Jeu && EnregistrerSB->isEnabled() &&
+    if (Vue_ == Vue::Jeu && PartieNonEnregistree() &&
         Confirmation(this,
                      "Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?") &&
         !EnregistrerSBClick())

@@ -43,6 +43,7 @@ class TEditeur : public QObject {
     void SaveLevSBClick();
     void Onenregistre();
     void EnregistrerNiv(bool garderEnsemble);
+    void QuitteSansQuestion();
 
     // ---- Sets
     void CreerEnsSBClick();

@@ -1,4 +1,6 @@
 #include "Principal.h"
+#include "Signaux.h"
+#include "Verrou.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -8,7 +10,12 @@ int main(int argc, char* argv[]) {
     application.setApplicationName("Zorvane");
     application.setApplicationDisplayName("Zorvane");
     application.setWindowIcon(QIcon(":/images/icone.png"));
-    zorvane::TMainForm fenetre(QCoreApplication::applicationDirPath());
+    const QString dossier = QCoreApplication::applicationDirPath();
+    const auto verrou = zorvane::PrendDossier(dossier);
+    if (!verrou)
+        return 1; // another game holds the folder
+    zorvane::TMainForm fenetre(dossier);
+    zorvane::FermeAuxSignaux(fenetre);
     fenetre.show();
     return application.exec();
 }

@@ -39,14 +39,15 @@ TEntreDes::TEntreDes(Mode mode, const QString& dossierJeu, QWidget* parent)
         this, "Label1",
         "Entrez une description pour l'ensemble de niveaux que vous allez créer :", {8, 8});
     (void)Label1;
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName("Edit1");
-    Edit1->setGeometry(8, 32, 513, 21);
-    Edit1->setMaxLength(100);
-    Etiquette(this, "Label2",
-              "Entrez un mot de passe (pour que vos niveaux ne puissent pas être modifiés par "
-              "quelqu'un d'autre) :",
-              {8, 72});
+    Edit1 = Champ1252(this, "Edit1", {8, 32, 513, 21}, 100);
+    // Two lines, ending just above its field.
+    auto* Label2 = Etiquette(this, "Label2",
+                             "Entrez un mot de passe (pour que vos niveaux ne puissent pas être "
+                             "modifiés par quelqu'un d'autre) :",
+                             {8, 60});
+    Label2->setGeometry(8, 60, 520, 34);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     Edit2 = ChampMajuscules(this, "Edit2", {8, 96, 129, 21}, 30, true);
     Etiquette(this, "Label3", "Confirmez le mot de passe :", {8, 136});
     Edit3 = ChampMajuscules(this, "Edit3", {8, 160, 129, 21}, 30, true);

@@ -5,16 +5,20 @@
 #include "Messages.h"
 #include "PeintrePlateau.h"
 #include "Principal.h"
+#include "Verification.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QButtonGroup>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QUndoStack>
+#include <algorithm>
 
 namespace zorvane {
 
@@ -70,18 +74,21 @@ TEditeur::TEditeur(TMainForm& fenetre) : QObject(&fenetre), f(fenetre) {
             return;
         if (e->button() == Qt::LeftButton) {
             glisse_ = true;
-            PeintCase(int(e->position().x()), int(e->position().y()));
+            DebutTrait();
+            PeintJusqua(int(e->position().x()), int(e->position().y()));
         } else if (e->button() == Qt::RightButton) {
             EditMenuS->popup(e->globalPosition().toPoint());
         }
     };
     f.ImgFond->SurDeplacement = [this](QMouseEvent* e) {
         if (glisse_)
-            PeintCase(int(e->position().x()), int(e->position().y()));
+            PeintJusqua(int(e->position().x()), int(e->position().y()));
     };
     f.ImgFond->SurRelache = [this](QMouseEvent* e) {
-        if (e->button() == Qt::LeftButton)
+        if (e->button() == Qt::LeftButton) {
             glisse_ = false;
+            FinTrait();
+        }
     };
 }
 
@@ -99,7 +106,9 @@ void TEditeur::Construit() {
     BitBtn1 =
         new QPushButton(QIcon(":/images/retour.png"), "&Retour au menu principal", f.PanelEdit);
     BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setGeometry(632, 10, 150, 30);
+    // Right-aligned where designed, and wide enough for its text.
+    const int largeur = std::max(150, BitBtn1->sizeHint().width() + 8);
+    BitBtn1->setGeometry(782 - largeur, 10, largeur, 30);
     BitBtn1->setFocusPolicy(Qt::NoFocus);
 
     NiveauxMenu = new QMenu("&Niveaux", &f);
@@ -108,9 +117,26 @@ void TEditeur::Construit() {
     ModifNiveau = Action(this, "ModifNiveau", "&Modifier un niveau");
     EffaceNiv = Action(this, "EffaceNiv", "&Effacer un niveau");
     Testerniv = Action(this, "Testerniv", "&Tester un niveau");
+    NiveauPrecedent = Action(this, "NiveauPrecedent", "Niveau &précédent");
+    NiveauPrecedent->setShortcut(Qt::Key_PageUp);
+    NiveauSuivant = Action(this, "NiveauSuivant", "Niveau &suivant");
+    NiveauSuivant->setShortcut(Qt::Key_PageDown);
+    Historique = new QUndoStack(this);
+    Defaire = Action(this, "Defaire", "&Défaire");
+    Defaire->setShortcut(QKeySequence::Undo);
+    Refaire = Action(this, "Refaire", "&Refaire");
+    Refaire->setShortcut(Qt::CTRL | Qt::Key_Y);
+    Verifier = Action(this, "Verifier", "&Vérifier le niveau");
+    Verifier->setShortcut(Qt::Key_F7);
     NiveauxMenu->addActions({Creerniv, ModifNiveau, EffaceNiv});
     NiveauxMenu->addSeparator();
-    NiveauxMenu->addAction(Testerniv);
+    NiveauxMenu->addActions({NiveauPrecedent, NiveauSuivant});
+    NiveauxMenu->addSeparator();
+    NiveauxMenu->addActions({Defaire, Refaire});
+    NiveauxMenu->addSeparator();
+    NiveauxMenu->addActions({Testerniv, Verifier});
+    for (QAction* a : {NiveauPrecedent, NiveauSuivant, Defaire, Refaire, Verifier})
+        a->setEnabled(false);
     EnsemblesMenu = new QMenu("&Ensembles", &f);
     EnsemblesMenu->setObjectName("EnsemblesMenu");
     Supprniv = Action(this, "Supprniv", "&Supprimer un ensemble de niveaux");
@@ -141,6 +167,45 @@ void TEditeur::Construit() {
     connect(AnnulerTest, &QAction::triggered, this, [this] { AnnulerTestClick(); });
     connect(Stopperletest1, &QAction::triggered, this,
             EnCommande(&f, [this] { Stopperletest1Click(); }));
+    connect(NiveauPrecedent, &QAction::triggered, this,
+            EnCommande(&f, [this] { NiveauVoisin(-1); }));
+    connect(NiveauSuivant, &QAction::triggered, this, EnCommande(&f, [this] { NiveauVoisin(1); }));
+    connect(Defaire, &QAction::triggered, Historique, &QUndoStack::undo);
+    connect(Refaire, &QAction::triggered, Historique, &QUndoStack::redo);
+    connect(Historique, &QUndoStack::canUndoChanged, Defaire, &QAction::setEnabled);
+    connect(Historique, &QUndoStack::canRedoChanged, Refaire, &QAction::setEnabled);
+    connect(Historique, &QUndoStack::indexChanged, this, [this] { HistoriqueBouge(); });
+    ConstruitVerification();
+}
+
+void TEditeur::ConstruitVerification() {
+    VerifierSB = BoutonPlat(f.PanelEdit, "VerifierSB", "verifier.png", "Vérifier le niveau",
+                            {200, 4, 42, 42});
+    VerifierSB->setEnabled(false);
+    OuSuisJe = new QLabel(f.PanelEdit);
+    OuSuisJe->setObjectName("OuSuisJe");
+    OuSuisJe->setGeometry(252, 4, 372, 20);
+    VerifLabel = new QLabel(f.PanelEdit);
+    VerifLabel->setObjectName("VerifLabel");
+    VerifLabel->setGeometry(252, 26, 290, 20);
+    AnnulerVerif = new QPushButton("Annuler", f.PanelEdit);
+    AnnulerVerif->setObjectName("AnnulerVerif");
+    AnnulerVerif->setGeometry(548, 24, 76, 22);
+    AnnulerVerif->setFocusPolicy(Qt::NoFocus);
+    AnnulerVerif->hide();
+    Verification = new TVerification(this);
+    connect(VerifierSB, &QToolButton::clicked, this, [this] { VerifierClick(); });
+    connect(Verifier, &QAction::triggered, this, [this] { VerifierClick(); });
+    connect(AnnulerVerif, &QPushButton::clicked, this, [this] { AnnuleVerification(); });
+    connect(Verification, &TVerification::Progression, this, [this](const ProgressionSolveur& p) {
+        VerifLabel->setText(
+            QString("Vérification : pas de solution de moins de %1 codes "
+                    "(%2 positions)")
+                .arg(p.borne)
+                .arg(QLocale(QLocale::French).toString(qulonglong(p.etatsMemorises))));
+    });
+    connect(Verification, &TVerification::Terminee, this,
+            [this](const TNiveau& n, const ResultatSolveur& r) { ReponseVerification(n, r); });
 }
 
 void TEditeur::ConstruitPalette() {

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "NiveauEnJeu.h"
+#include "Solveur.h"
 
 #include <QObject>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,10 +19,12 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 class QMouseEvent;
+class QUndoStack;
 
 namespace zorvane {
 
 class TMainForm;
+class TVerification;
 
 class TEditeur : public QObject {
     Q_OBJECT
@@ -33,8 +37,10 @@ class TEditeur : public QObject {
     void GoEdit();
     void BouleMSClick(int tag);
     int Outil() const;
-    void PeintCase(int x, int y); // ImgFondMouseMove: pixel of the board
-    void CouperPeinture();        // painting off: no popup, no mouse handlers
+    void PeintCase(int x, int y);   // ImgFondMouseMove: pixel of the board
+    void PeintJusqua(int x, int y); // the cells from the last one of the drag to this pixel
+    void RestaurePeinture(const TNiveau& n); // a step of the history
+    void CouperPeinture();                   // painting off: no popup, no mouse handlers
 
     // ---- Levels
     void CreernivClick();
@@ -44,6 +50,13 @@ class TEditeur : public QObject {
     void Onenregistre();
     void EnregistrerNiv(bool garderEnsemble);
     void QuitteSansQuestion();
+    void NiveauVoisin(int pas); // PageUp (-1), PageDown (+1)
+    void AfficheOuSuisJe();     // the set's name and the level's number among the set's count
+
+    // ---- Checking the level as painted
+    void VerifierClick();
+    void AnnuleVerification();
+    TVerification* Verification;
 
     // ---- Sets
     void CreerEnsSBClick();
@@ -65,6 +78,10 @@ class TEditeur : public QObject {
     QToolButton* CreerEnsSB;
     QToolButton* ModifDesSB;
     QToolButton* SaveLevSB;
+    QToolButton* VerifierSB;
+    QLabel* OuSuisJe;   // "Ensemble ESSAI : niveau 5 / 45"
+    QLabel* VerifLabel; // the progress of a check
+    QPushButton* AnnulerVerif;
     QPushButton* BitBtn1; // back to the main menu
     QMenu* NiveauxMenu;
     QMenu* EnsemblesMenu;
@@ -73,6 +90,12 @@ class TEditeur : public QObject {
     QAction* EffaceNiv;
     QAction* Testerniv;
     QAction* Supprniv;
+    QAction* Verifier;
+    QAction* Defaire;
+    QAction* Refaire;
+    QAction* NiveauPrecedent;
+    QAction* NiveauSuivant;
+    QUndoStack* Historique; // the painting of the open level, one step per drag
     QAction* Recommencer1;
     QAction* Stopperletest1;
     QAction* AnnulerTest;
@@ -86,6 +109,19 @@ class TEditeur : public QObject {
 
   private:
     void Construit();
+    void ConstruitVerification();
+    void OuvreNiveau(int32_t numero); // reads a stored level into NivEdit and opens it
+    void FermeNiveau();               // leaving the open level
+    void HistoriqueBouge();
+    void DebutTrait();                // a drag begins
+    void FinTrait();                  // a drag ends: one step of the history
+    QString CeQuiManque() const;      // "la boule, le carré et une zelmite", or empty
+    bool PeintureEnregistree() const; // the painting is the level as stored
+    void ReponseVerification(const TNiveau& n, const ResultatSolveur& r);
+    void RegardeOptimum();
+    void OffreOptimum();
+    bool AccepteSansSolution(); // asks before saving a painting that has no solution
+    const ResultatSolveur* ReponsePourPeinture() const;
     void ConstruitPalette();
     void ActivePeinture();
     void AfficheEdit(const TNiveau& n);
@@ -102,6 +138,11 @@ class TEditeur : public QObject {
     bool peintureActive_ = false; // mouse-down handler installed
     bool glisse_ = false;         // mouse-move handler installed
     bool compteEnCours_ = false;  // the countdown ran when the editor was entered
+    // The last check's level and answer, offered to the index when that painting is saved.
+    std::optional<std::pair<TNiveau, ResultatSolveur>> reponse_;
+    bool dansLeFichier_ = false;        // the history's clean point is the level as stored
+    std::optional<TNiveau> avantTrait_; // the level when the drag began
+    int dernierX_ = -1, dernierY_ = -1; // the cell painted last in the drag
     // Levels erased in the game's set during this visit, to keep the game on its own level.
     std::vector<int32_t> effacesDuJeu_;
     TNiveauEnJeu test_;         // the level under test, read from the level file

@@ -22,12 +22,14 @@ void TEditeur::EnsembleOuvert(bool ouvert) {
     f.EditNivPanel->hide();
     f.LabelLevel->clear();
     CouperPeinture();
+    FermeNiveau();
     if (!ouvert) {
         // The set was closed (deleted, or left empty): back to the editor's no-set state.
         for (QAction* a : {Creerniv, EffaceNiv, ModifNiveau, Testerniv})
             a->setEnabled(false);
         ModifDesSB->setEnabled(false);
     }
+    AfficheOuSuisJe();
 }
 
 void TEditeur::CreerEnsSBClick() {

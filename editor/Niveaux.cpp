@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QUndoStack>
 #include <iostream>
 
 namespace zorvane {
@@ -39,13 +40,35 @@ void TEditeur::ModifNiveauClick() {
         if (numero.exec() != QDialog::Accepted)
             return;
         EnregistrerNiv(true);
-        TNiveau lu = f.NivEdit;
-        lu.Numero = numero.NumeroChoisi;
-        LitNiveau(f.Jeu(), lu);
-        f.NivEdit = lu;
-        ActiveOutilsPieces(false, false);
-        NiveauExistant = 1;
-        GoEdit();
+        OuvreNiveau(numero.NumeroChoisi);
+    });
+}
+
+void TEditeur::OuvreNiveau(int32_t numero) {
+    TNiveau lu = f.NivEdit;
+    lu.Numero = numero;
+    LitNiveau(f.Jeu(), lu);
+    f.NivEdit = lu;
+    ActiveOutilsPieces(false, false);
+    NiveauExistant = 1;
+    GoEdit();
+}
+
+// The previous or next level of the set; with no level open, the first or the last. Nothing
+// happens beyond the ends of the set.
+void TEditeur::NiveauVoisin(int pas) {
+    if (f.NivEdit.NomFichier.empty() || !NiveauPrecedent->isEnabled())
+        return;
+    Commande(&f, [&] {
+        TNiveau compte = f.NivEdit;
+        CompteNiveaux(f.Jeu(), compte, false);
+        const int nombre = NombreNiveaux(compte);
+        const int32_t ouvert = NumeroNiveau(f.NivEdit);
+        const int32_t voisin = ouvert == 0 ? (pas > 0 ? 1 : nombre) : ouvert + pas;
+        if (voisin < 1 || voisin > nombre)
+            return;
+        EnregistrerNiv(true);
+        OuvreNiveau(voisin);
     });
 }
 
@@ -84,6 +107,8 @@ void TEditeur::EffaceNivClick() {
                     CompteNiveaux(f.Jeu(), compte, false);
                     f.NivEdit.Numero = compte.NbNiveaux + 1;
                     NiveauExistant = 0;
+                    dansLeFichier_ = false;
+                    Historique->resetClean();
                     MajSaveLevSB();
                     Information(&f, "Ce niveau a été effacé. Si vous l'enregistrez, il sera "
                                     "ajouté à la fin de l'ensemble.");
@@ -99,6 +124,7 @@ void TEditeur::EffaceNivClick() {
             AfficheEdit(f.NivEdit);
             f.LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(f.NivEdit)));
         }
+        AfficheOuSuisJe();
     });
 }
 
@@ -110,12 +136,16 @@ void TEditeur::NoteEffacement(const std::string& ensemble, int32_t numero) {
 }
 
 void TEditeur::SaveLevSBClick() {
-    if (Confirmation(&f, "Êtes-vous sûr de vouloir sauvegarder ce niveau ?"))
+    if (Confirmation(&f, "Êtes-vous sûr de vouloir sauvegarder ce niveau ?") &&
+        AccepteSansSolution())
         Commande(&f, [this] { Onenregistre(); });
 }
 
 void TEditeur::Onenregistre() {
     EnregistreNiveau(f.Jeu(), f.NivEdit, NiveauExistant == 1);
+    Historique->setClean();
+    dansLeFichier_ = true;
+    OffreOptimum(); // the optimum a check found for this painting, if any
     SaveLevSB->setEnabled(false);
     TNiveau compte = f.NivEdit;
     CompteNiveaux(f.Jeu(), compte, false);
@@ -125,13 +155,15 @@ void TEditeur::Onenregistre() {
     if (NumeroNiveau(f.NivEdit) == NumeroNiveau(f.JeuEnCours().Niveau()) &&
         f.NivEdit.NomFichier == f.JeuEnCours().Niveau().NomFichier)
         f.NiveauJeuModifie = true;
+    AfficheOuSuisJe();
 }
 
 // A failed save ends the caller's command there: the level stays open and unsaved. Removing the
 // empty set left behind is only tidying: its error is shown and the caller goes on.
 void TEditeur::EnregistrerNiv(bool garderEnsemble) {
     if (SaveLevSB->isEnabled() &&
-        Confirmation(&f, "Vous n'avez pas sauvegarder ce niveau. Voulez-vous l'enregistrer ?"))
+        Confirmation(&f, "Vous n'avez pas sauvegarder ce niveau. Voulez-vous l'enregistrer ?") &&
+        AccepteSansSolution())
         Onenregistre();
     if (!garderEnsemble)
         Commande(&f, [this] { SupprimeEnsemble(f.Jeu(), f.NivEdit, false); });

@@ -20,11 +20,19 @@ TEntrerNiv::TEntrerNiv(const std::filesystem::path& jeu, const std::string& ense
     nombre_ = NumeroChoisi = brouillon.NbNiveaux;
     Label1 = new QLabel("Entrez le numéro du niveau à modifier :", this);
     Label1->setObjectName("Label1");
-    Label1->move(8, 8);
+    // Two lines: the question does not hold on one in the dialog's width.
+    Label1->setGeometry(8, 0, 187, 31);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     Edit = new QLineEdit(this);
     Edit->setObjectName("Edit");
     Edit->setGeometry(8, 32, 185, 21);
     Edit->setMaxLength(int(QString::number(nombre_).size()));
+    Plage = new QLabel(nombre_ > 0 ? QString("(de 1 à %1)").arg(nombre_)
+                                   : QString("(l'ensemble n'a aucun niveau)"),
+                       this);
+    Plage->setObjectName("Plage");
+    Plage->setGeometry(8, 54, 185, 16);
     Ok = new QPushButton("OK", this);
     Ok->setObjectName("Ok");
     Ok->setGeometry(16, 72, 75, 25);

@@ -20,6 +20,7 @@ class TEntrerNiv : public QDialog {
     // The set's level count while the dialog is open; the chosen number after Accepted.
     int NumeroChoisi = 0;
     QLabel* Label1;
+    QLabel* Plage; // the valid numbers
     QLineEdit* Edit;
     QPushButton* Ok;
 

@@ -11,6 +11,25 @@
 
 namespace zorvane {
 
+namespace {
+
+// What became of the test's moves: stored as the level's solution (the first, or a shorter
+// one), or not.
+QString MessageResolu(int codes, int stockes) {
+    QString texte = QString("Niveau résolu en %1 codes.").arg(codes);
+    if (codes + 4 > CodesMaximum)
+        return texte + "\nCette solution est trop longue pour être enregistrée.";
+    if (stockes == 0)
+        return texte + "\nLa solution est enregistrée.";
+    if (codes < stockes)
+        return texte +
+               QString("\nCette solution plus courte remplace celle de %1 codes.").arg(stockes);
+    return texte + QString("\nElle n'est pas enregistrée : la solution enregistrée a %1 codes.")
+                       .arg(stockes);
+}
+
+} // namespace
+
 void TEditeur::TesternivClick() {
     Commande(&f, [this] {
         EnregistrerNiv(true);
@@ -19,6 +38,7 @@ void TEditeur::TesternivClick() {
         if (numero.exec() != QDialog::Accepted)
             return;
         CouperPeinture();
+        FermeNiveau();
         f.NivEdit.Numero = numero.NumeroChoisi;
         f.InstalleVue(TMainForm::Vue::Test);
         f.EditNivPanel->hide();
@@ -45,7 +65,14 @@ void TEditeur::KeyDownTest(uint16_t code) {
     const TResultatCoup r = f.JoueGeste(test_, InterpreteTouche(f.Touches, code));
     if (!r.change && r.resolu) {
         f.GestionClavier = TMainForm::Clavier::Aucun;
-        Commande(&f, [this] { test_.EnregistreSolution(f.Jeu(), ensembleTeste_); });
+        Commande(&f, [this] {
+            TSoluce lecteur;
+            lecteur.NomFichier = ensembleTeste_;
+            LitIndex(f.Jeu(), lecteur, NumeroNiveau(test_.Niveau()));
+            const uint16_t avant = lecteur.Index.NbCodes;
+            test_.EnregistreSolution(f.Jeu(), ensembleTeste_);
+            Information(&f, MessageResolu(test_.Journal().NbCodes, avant));
+        });
     }
     MajAnnulerTest();
 }
@@ -74,6 +101,7 @@ void TEditeur::Stopperletest1Click() {
     f.LabelLevel->clear();
     Commande(&f, [this] { CompteNiveaux(f.Jeu(), f.NivEdit, true); });
     f.Peintre().DessineFond();
+    AfficheOuSuisJe();
 }
 
 } // namespace zorvane

@@ -1,28 +1,16 @@
-// Edit fields of the dialogs: letters turned into capitals as they are typed, a maximum length,
-// and optionally masked input.
+// Edit fields of the dialogs. Their text goes into the files, which hold Windows-1252: a character
+// outside that code page is kept out of the field as it is typed or pasted, and the reason shows
+// beside the field. Password fields show "*" for each character.
 #pragma once
 
 #include <QLineEdit>
 
 namespace zorvane {
 
-inline QLineEdit* ChampMajuscules(QWidget* parent, const char* nom, QRect place, int longueur,
-                                  bool masque = false) {
-    auto* champ = new QLineEdit(parent);
-    champ->setObjectName(nom);
-    champ->setGeometry(place);
-    champ->setMaxLength(longueur);
-    if (masque)
-        champ->setEchoMode(QLineEdit::Password);
-    QObject::connect(champ, &QLineEdit::textEdited, champ, [champ](const QString& texte) {
-        const QString majuscules = texte.toUpper();
-        if (majuscules != texte) {
-            const int curseur = champ->cursorPosition();
-            champ->setText(majuscules.left(champ->maxLength()));
-            champ->setCursorPosition(curseur);
-        }
-    });
-    return champ;
-}
+QLineEdit* Champ1252(QWidget* parent, const char* nom, QRect place, int longueur);
+
+// Letters turned into capitals as they are typed, optionally masked.
+QLineEdit* ChampMajuscules(QWidget* parent, const char* nom, QRect place, int longueur,
+                           bool masque = false);
 
 } // namespace zorvane

@@ -33,8 +33,10 @@ TRedefTouches::TRedefTouches(QWidget* parent) : QDialog(parent) {
     Label1->setObjectName("Label1");
     Label2 = Etiquette(this, "pour définir la direction", {0, 40, 289, 16}, 13);
     Label2->setObjectName("Label2");
-    Direction = Etiquette(this, "Haut", {0, 88, 289, 40}, 35, "Times New Roman");
+    // Two lines of the large type: "Le carré ou la boule" does not hold on one.
+    Direction = Etiquette(this, "Haut", {0, 70, 289, 110}, 35, "Times New Roman");
     Direction->setObjectName("Direction");
+    Direction->setWordWrap(true);
     BitBtn1 = new QPushButton("Annuler", this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(108, 200, 75, 25);

@@ -117,8 +117,35 @@ uint16_t CodeDeTouche(int cle) {
     }
 }
 
+// The keys of the main block by their place on the keyboard: the X key codes (the kernel's
+// codes plus 8), row by row, and the code of the key at that place on a US keyboard.
+struct Place {
+    uint32_t cle;
+    uint16_t code;
+};
+constexpr Place Places[] = {
+    {10, '1'}, {11, '2'}, {12, '3'}, {13, '4'}, {14, '5'}, {15, '6'}, {16, '7'},
+    {17, '8'}, {18, '9'}, {19, '0'}, {20, 189}, {21, 187}, // - =
+    {24, 'Q'}, {25, 'W'}, {26, 'E'}, {27, 'R'}, {28, 'T'}, {29, 'Y'}, {30, 'U'},
+    {31, 'I'}, {32, 'O'}, {33, 'P'}, {34, 219}, {35, 221}, // [ ]
+    {38, 'A'}, {39, 'S'}, {40, 'D'}, {41, 'F'}, {42, 'G'}, {43, 'H'}, {44, 'J'},
+    {45, 'K'}, {46, 'L'}, {47, 186}, {48, 222}, {49, 192}, {51, 220}, // ; ' ` and backslash
+    {52, 'Z'}, {53, 'X'}, {54, 'C'}, {55, 'V'}, {56, 'B'}, {57, 'N'}, {58, 'M'},
+    {59, 188}, {60, 190}, {61, 191}, // , . /
+};
+
+uint16_t CodeDeLaPlace(uint32_t cle) {
+    for (const Place& p : Places)
+        if (p.cle == cle)
+            return p.code;
+    return 0;
+}
+
 } // namespace
 
+// The digits and letters are keys at a place, whatever the layout prints on them: the native
+// key code tells the place, so that AZERTY, QWERTZ and QWERTY keyboards give the same codes.
+// Events without one (synthesised, or from another platform) are read by the key they carry.
 uint16_t CodeVirtuel(const QKeyEvent* evenement) {
     const int cle = evenement->key();
     if (evenement->modifiers() & Qt::KeypadModifier) {
@@ -126,6 +153,8 @@ uint16_t CodeVirtuel(const QKeyEvent* evenement) {
         if (const uint16_t code = CodeDuPaveNumerique(cle))
             return code;
     }
+    if (const uint16_t code = CodeDeLaPlace(evenement->nativeScanCode()))
+        return code;
     return CodeDeTouche(cle);
 }
 

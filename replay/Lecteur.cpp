@@ -67,10 +67,27 @@ void TMainForm::SolutionSBClick() {
     });
 }
 
+void TMainForm::RegardeSolution(const TNiveau& depart, const TSoluce& soluce,
+                                std::function<void()> retour) {
+    ReplayMemoire = ReplayEnMemoire{depart, soluce, soluce, std::move(retour)};
+    TrackBar->show();
+    TrackBar->setFocus();
+    RewindTag = 1;
+    SolucePanel->show();
+    SwapPanel->show();
+    GestionClavier = Clavier::Aucun;
+    soluce_.Commence(depart);
+    AfficheNiveau(soluce_.Niveau(), false, false, false);
+    DessineActif(true);
+    TimerHandler = GestionTimer::Replay;
+    Timer->setInterval(Intervalle(TrackBar->value()));
+    Timer->start();
+}
+
 // One step of the replay: the timer is off while the move is animated, so steps never overlap.
 void TMainForm::JoueSoluce() {
     Timer->stop();
-    const int code = CoupSuivant(SoluceJeu);
+    const int code = CoupSuivant(ReplayMemoire ? ReplayMemoire->lue : SoluceJeu);
     if (code == CoupChangement) {
         JoueGeste(soluce_, Geste{true});
     } else if (code == CoupFin) {
@@ -89,6 +106,15 @@ void TMainForm::JoueSoluce() {
 void TMainForm::RewindSBClick() {
     if (RewindTag != 0)
         return;
+    if (ReplayMemoire) {
+        ReplayMemoire->lue = ReplayMemoire->soluce;
+        soluce_.Commence(ReplayMemoire->depart);
+        AfficheNiveau(soluce_.Niveau(), false, false, false);
+        DessineActif(true);
+        TimerHandler = GestionTimer::Replay;
+        RewindTag = 1;
+        return;
+    }
     Commande(this, [this] {
         OuvreSoluce(Jeu(), SoluceJeu);
         soluce_.Charge(Jeu(), soluce_.Niveau());
@@ -102,6 +128,16 @@ void TMainForm::RewindSBClick() {
 void TMainForm::EjectSBClick() {
     TimerHandler = GestionTimer::Aucun;
     Timer->setInterval(1000);
+    if (ReplayMemoire) {
+        Timer->stop();
+        SolucePanel->hide();
+        TrackBar->hide();
+        SwapPanel->hide();
+        const std::function<void()> retour = std::move(ReplayMemoire->retour);
+        ReplayMemoire.reset();
+        retour();
+        return;
+    }
     ActiveMenusDuJeu(true);
     SolucePanel->hide();
     TrackBar->hide();

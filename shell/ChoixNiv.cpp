@@ -9,7 +9,9 @@
 
 namespace zorvane {
 
-TChoisiNiv::TChoisiNiv(const QString& dossierJeu, QWidget* parent) : QDialog(parent) {
+TChoisiNiv::TChoisiNiv(const QString& dossierJeu, QWidget* parent)
+    // A title bar without icons: the dialog closes through its own buttons.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName("ChoisiNiv");
     setWindowTitle("Double-cliquez sur le fichier à charger");
     setFixedSize(241, 262);

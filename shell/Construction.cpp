@@ -178,8 +178,7 @@ void TMainForm::ConstruitMenus() {
     OptionsMenu->addSeparator();
     OptionsMenu->addAction(Graphisme1);
     OptionsMenu->addSeparator();
-    // F5 is shown beside the submenu and runs no command.
-    MusiqueMenu = new QMenu("&Musique\tF5", this);
+    MusiqueMenu = new QMenu("&Musique", this);
     MusiqueMenu->setObjectName("MusiqueMenu");
     auto* groupe = new QActionGroup(this);
     for (int i = 1; i <= 20; ++i) {
@@ -198,6 +197,8 @@ void TMainForm::ConstruitMenus() {
         MusiqueMenu->addAction(Mus[i]);
     MusiqueMenu->addActions({MusRandom, MusOff});
     OptionsMenu->addMenu(MusiqueMenu);
+    // F5 is shown beside the submenu and belongs to the menu, yet runs no command.
+    MusiqueMenu->menuAction()->setShortcut(Qt::Key_F5);
     SonM = Action(this, "SonM", "&Effets sonores", Qt::Key_F6);
     SonM->setCheckable(true);
     SonM->setChecked(true);

@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -97,8 +98,13 @@ TRotDeGorbul::TRotDeGorbul(QWidget* parent, std::function<void()> son)
     QTimer::singleShot(DelaiMs, this, [this, son] {
         repaint();
         son();
+        fini_ = true;
         accept();
     });
+}
+
+void TRotDeGorbul::closeEvent(QCloseEvent* e) {
+    e->setAccepted(fini_);
 }
 
 TVideo::TVideo(QWidget* parent, std::function<void()> son) : QDialog(parent), son_(std::move(son)) {

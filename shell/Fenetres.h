@@ -32,11 +32,19 @@ class TAboutBox : public QDialog {
 };
 
 // TRotDeGorbul: the farewell; 500 ms after it opens it plays its sound to the end and closes.
+// Neither Escape nor a close request ends it sooner.
 class TRotDeGorbul : public QDialog {
     Q_OBJECT
   public:
     TRotDeGorbul(QWidget* parent, std::function<void()> son);
     static int DelaiMs; // 500
+    void reject() override {}
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    bool fini_ = false; // the sound has ended
 };
 
 // TVideo: the congratulation at the end of a set; each activation repaints it, then plays its

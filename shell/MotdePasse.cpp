@@ -9,7 +9,9 @@
 
 namespace zorvane {
 
-TPasswordDlg::TPasswordDlg(Mode mode, QWidget* parent) : QDialog(parent) {
+TPasswordDlg::TPasswordDlg(Mode mode, QWidget* parent)
+    // A title bar without icons: the dialog closes through its own buttons.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName("PasswordDlg");
     setWindowTitle("Mot de passe");
     setFixedSize(233, 153);

@@ -1,6 +1,7 @@
 #include "Principal.h"
 
 #include "Audio.h"
+#include "BarreMenus.h"
 #include "Editeur.h"
 #include "Erreur.h"
 #include "Fenetres.h"
@@ -47,6 +48,7 @@ TMainForm::TMainForm(const QString& dossierJeu, QWidget* parent)
     QFont police = font();
     police.setPixelSize(11);
     setFont(police);
+    setMenuBar(new BarreMenus(this));
     ConstruitControles();
     ConstruitMenus();
     Editeur = new TEditeur(*this);
@@ -94,22 +96,25 @@ void TMainForm::showEvent(QShowEvent* e) {
     static bool premiere = true;
     if (!Active_) {
         Active_ = true;
-        QTimer::singleShot(0, this, [this] { VerifieEcran(); });
-        if (AfficheTitre && premiere) {
-            premiere = false;
-            QTimer::singleShot(0, this, [this] { (new TTitre(this))->show(); });
-        }
+        // The screen check first; the title window follows on a screen that is accepted only.
+        QTimer::singleShot(0, this, EnCommande(this, [this] {
+                               if (VerifieEcran() && AfficheTitre && premiere) {
+                                   premiere = false;
+                                   (new TTitre(this))->show();
+                               }
+                           }));
     }
 }
 
-void TMainForm::VerifieEcran() {
+// False when the screen is refused: the window is then closed.
+bool TMainForm::VerifieEcran() {
     const QSize ecran = screen()->geometry().size();
     switch (JugeEcran(ecran.width(), ecran.height())) {
     case VerdictEcran::Refuse:
         Erreur(this, "Pour lancer ce jeu, la résolution de votre écran doit être au moins du "
                      "800x600.");
         close();
-        break;
+        return false;
     case VerdictEcran::Maximise:
         showMaximized();
         break;
@@ -117,6 +122,7 @@ void TMainForm::VerifieEcran() {
         move(screen()->geometry().center() - rect().center());
         break;
     }
+    return true;
 }
 
 bool TMainForm::event(QEvent* e) {

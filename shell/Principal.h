@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -169,6 +170,17 @@ class TMainForm : public QMainWindow {
     void TimerTimer();
     void SolutionSBClick();
     void JoueSoluce();
+    // Replays a solution held in memory (not in the set's files) from the level `depart`, with
+    // the same controls; the eject calls `retour` instead of giving the game back.
+    void RegardeSolution(const TNiveau& depart, const TSoluce& soluce,
+                         std::function<void()> retour);
+    struct ReplayEnMemoire {
+        TNiveau depart;
+        TSoluce soluce; // rewound
+        TSoluce lue;    // being read
+        std::function<void()> retour;
+    };
+    std::optional<ReplayEnMemoire> ReplayMemoire;
     void RewindSBClick();
     void EjectSBClick();
     void ConstruitLecteur();
@@ -212,7 +224,7 @@ class TMainForm : public QMainWindow {
     void ConstruitMenus();
     void Demarrage();
     bool Arret();
-    void VerifieEcran();
+    bool VerifieEcran();
     bool RaccourciDuMenu(const QKeyEvent* e) const;
 
     QString DossierJeu_;

@@ -8,7 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName("Zorvane");
-    application.setApplicationDisplayName("Zorvane");
+    // No display name: the platform would add it after every dialog's caption.
     application.setWindowIcon(QIcon(":/images/icone.png"));
     const QString dossier = QCoreApplication::applicationDirPath();
     const auto verrou = zorvane::PrendDossier(dossier);

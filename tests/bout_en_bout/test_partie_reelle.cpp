@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QSize>
 #include <QThread>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -67,10 +68,11 @@ class Partie {
         env.insert("SDL_AUDIODRIVER", "dummy");
         jeu_.setProcessEnvironment(env);
         jeu_.setWorkingDirectory(QDir::tempPath()); // the game must find its folder by itself
-        jeu_.setProcessChannelMode(QProcess::ForwardedChannels);
+        // Its standard error is kept for the failure message.
+        jeu_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         jeu_.start(dossier + "/zorvane", {});
         if (!jeu_.waitForStarted())
-            throw Echec("the game does not start");
+            throw Echec("the game does not start: " + jeu_.errorString().toStdString());
         principale_ =
             attends([](const Fenetre& f) { return f.nom == "Zorvane" && f.taille.width() == 792; },
                     "the main window");
@@ -122,10 +124,9 @@ class Partie {
             QThread::msleep(100);
         }
     }
+    // The caption is exactly the dialog's own: nothing is added after it.
     Fenetre attendsNom(const QString& nom, const std::string& quoi) {
-        // The platform shows the application's name after a dialog's title.
-        return attends(
-            [&](const Fenetre& f) { return f.nom == nom || f.nom == nom + " — Zorvane"; }, quoi);
+        return attends([&](const Fenetre& f) { return f.nom == nom; }, quoi);
     }
 
     // Waits until the main window is the game's only visible window.
@@ -149,21 +150,33 @@ class Partie {
     int attendsFin() {
         if (!jeu_.waitForFinished(AttenteMs))
             throw Echec("the game did not end; " + etat());
-        return jeu_.exitStatus() == QProcess::NormalExit ? jeu_.exitCode() : -1;
+        const int code = jeu_.exitStatus() == QProcess::NormalExit ? jeu_.exitCode() : -1;
+        if (code != 0)
+            std::fprintf(stderr, "the game's standard error:\n%s\n", sortieErreur().c_str());
+        return code;
     }
 
+    // The visible windows, and what the game wrote on its standard error so far.
     std::string etat() {
         std::string texte = "windows:";
-        if (jeu_.state() == QProcess::NotRunning)
-            return texte + " none, the game ended";
-        for (const Fenetre& f : fenetres())
-            texte += " [" + f.nom.toStdString() + " " + std::to_string(f.taille.width()) + "x" +
-                     std::to_string(f.taille.height()) + "]";
-        return texte;
+        if (jeu_.state() == QProcess::NotRunning) {
+            texte += " none, the game ended";
+        } else {
+            for (const Fenetre& f : fenetres())
+                texte += " [" + f.nom.toStdString() + " " + std::to_string(f.taille.width()) + "x" +
+                         std::to_string(f.taille.height()) + "]";
+        }
+        return texte + "; the game's standard error:\n" + sortieErreur();
+    }
+
+    std::string sortieErreur() {
+        erreurs_ += jeu_.readAllStandardError();
+        return erreurs_.isEmpty() ? "(empty)" : erreurs_.toStdString();
     }
 
   private:
     QProcess jeu_;
+    QByteArray erreurs_;
     Fenetre principale_;
 };
 
@@ -184,6 +197,7 @@ class ServeurX {
                 throw Echec("Xvfb does not start");
         const QString numero = QString::fromLatin1(xvfb_.readLine()).trimmed();
         qputenv("DISPLAY", (":" + numero).toLatin1()); // for the game and xdotool
+        AttendsConnexion(fin);
     }
     ~ServeurX() {
         xvfb_.terminate();
@@ -193,6 +207,24 @@ class ServeurX {
     }
 
   private:
+    // The display number comes before the server is sure to take clients on a fresh machine:
+    // the game starts only once a client (xdotool) could connect.
+    void AttendsConnexion(const QDeadlineTimer& fin) {
+        for (;;) {
+            QProcess client;
+            client.start("xdotool", {"getdisplaygeometry"});
+            if (client.waitForFinished(5000) && client.exitStatus() == QProcess::NormalExit &&
+                client.exitCode() == 0)
+                return;
+            if (fin.hasExpired() || xvfb_.state() == QProcess::NotRunning)
+                throw Echec("Xvfb never accepted a connection on " +
+                            qEnvironmentVariable("DISPLAY").toStdString() + ": " +
+                            client.readAllStandardError().toStdString() +
+                            xvfb_.readAllStandardError().toStdString());
+            QThread::msleep(50);
+        }
+    }
+
     QProcess xvfb_;
 };
 

@@ -8,6 +8,7 @@
 #include "NiveauFichier.h"
 #include "NumeroNiv.h"
 #include "Principal.h"
+#include "SessionEditeur.h"
 #include "Soluce.h"
 #include "Texte.h"
 
@@ -24,70 +25,6 @@
 
 using namespace zorvane;
 using namespace zorvane::test;
-
-namespace {
-
-QPoint Centre(int x, int y) {
-    return {x * 41 + 20, y * 41 + 20};
-}
-
-struct Session {
-    explicit Session(const DossierJeu& d) : f(std::make_unique<TMainForm>(d.qchemin())) {
-        f->show();
-        e = f->Editeur;
-    }
-    std::unique_ptr<TMainForm> f;
-    TEditeur* e;
-
-    void Outil(int tag) { e->OutilRB[tag]->click(); }
-    // A left-button drag over the cells given, in order.
-    void Peint(int tag, std::initializer_list<QPoint> cases) {
-        Outil(tag);
-        auto it = cases.begin();
-        QTest::mousePress(f->ImgFond, Qt::LeftButton, {}, Centre(it->x(), it->y()));
-        for (++it; it != cases.end(); ++it)
-            QTest::mouseMove(f->ImgFond, Centre(it->x(), it->y()));
-        QTest::mouseRelease(f->ImgFond, Qt::LeftButton, {},
-                            Centre((cases.end() - 1)->x(), (cases.end() - 1)->y()));
-    }
-    void Sauve() {
-        RepondMessage("Oui");
-        e->SaveLevSB->click();
-    }
-    // Creates a set through the dialog.
-    void CreeEnsemble(const QString& nom, const QString& mdp, const QString& description = {}) {
-        QuandDialogue([=](QWidget* w) {
-            Tape(w->findChild<QLineEdit*>("Edit1"), description);
-            Tape(w->findChild<QLineEdit*>("Edit2"), mdp);
-            Tape(w->findChild<QLineEdit*>("Edit3"), mdp);
-            Tape(w->findChild<QLineEdit*>("Edit4"), nom);
-            Clique(w, "OkBtn");
-        });
-        e->CreerEnsSB->click();
-    }
-    // Answers the level number dialog.
-    void Numero(int n) {
-        QuandDialogue([n](QWidget* w) {
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), QString::number(n));
-            Clique(w, "Ok");
-        });
-    }
-    // Opens a set through the chooser (its row) and the password dialog.
-    void Ouvre(int ligne, const QString& mdp) {
-        QuandDialogue([=](QWidget* w) {
-            auto* liste = w->findChild<QListWidget*>("FileListBox1");
-            liste->setCurrentRow(ligne);
-            QuandDialogue([mdp](QWidget* m) {
-                QTest::keyClicks(m->findChild<QLineEdit*>("Passw"), mdp);
-                Clique(m, "Ok");
-            });
-            QTest::keyClick(liste, Qt::Key_Return);
-        });
-        e->ChargeNivSB->click();
-    }
-};
-
-} // namespace
 
 class TestEditeur : public QObject {
     Q_OBJECT
@@ -117,7 +54,8 @@ class TestEditeur : public QObject {
         QCOMPARE(LitCase(s.f->NivEdit, 1, 0), CaseVide);
         QVERIFY(!s.e->OutilRB[0]->isEnabled());
         s.Peint(1, {{0, 2}});
-        s.Peint(2, {{5, 0}, {9, 0}});
+        s.Peint(2, {{5, 0}});
+        s.Peint(2, {{9, 0}});
         QCOMPARE(s.f->NivEdit.NbZelmites, 2);
         QVERIFY(s.e->SaveLevSB->isEnabled());
         s.Peint(2, {{5, 0}}); // a gem over a gem changes nothing
@@ -146,12 +84,15 @@ class TestEditeur : public QObject {
         QVERIFY(!s.e->AnnulerTest->isEnabled());
         s.f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s.f.get())); // for the menu's shortcut
-        QTest::keyClick(s.f.get(), Qt::Key_Down); // a move taken back is not recorded
+        QTest::keyClick(s.f.get(), Qt::Key_Down);        // a move taken back is not recorded
         QVERIFY(s.e->AnnulerTest->isEnabled());
         QTest::keyClick(s.f.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(s.e->NiveauTeste().Niveau().PosBoule, (TPosition{0, 0}));
         QVERIFY(!s.e->AnnulerTest->isEnabled());
+        QString resolu;
+        RepondMessage("OK", &resolu);
         QTest::keyClick(s.f.get(), Qt::Key_Right);
+        QCOMPARE(resolu, QString("Niveau résolu en 2 codes.\nLa solution est enregistrée."));
         QVERIFY(!s.e->AnnulerTest->isEnabled()); // never back over the solved level
         QVERIFY(NiveauFini(s.e->NiveauTeste().Niveau()));
         QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
@@ -482,6 +423,72 @@ class TestEditeur : public QObject {
             if (c.resteDansLEditeur)
                 QCOMPARE(LitCase(s.f->NivEdit, 8, 8), CaseMur);
         }
+    }
+
+    // The game's own level erased: on the return the level now at its number starts afresh;
+    // with the last level erased, no level is left at that number and the game stays stopped.
+    void effacerLeNiveauDuJeu() {
+        struct Cas {
+            int efface;
+            bool joue;
+        };
+        for (const Cas c : {Cas{2, true}, Cas{3, false}}) {
+            DossierJeu d;
+            d.Ensemble("JEU", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
+            Session s(d);
+            s.f->NouveauSB->click();
+            QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved
+            if (c.efface == 3)
+                QTest::keyClick(s.f.get(), Qt::Key_Right); // level 2 solved
+            QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), c.efface);
+            QTest::keyClick(s.f.get(), Qt::Key_Down); // the ball leaves its start
+            s.f->EditeurSB->click();
+            s.Ouvre(0, "MDP");
+            QuandDialogue([&](QWidget* w) {
+                RepondMessage("Oui");
+                QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), QString::number(c.efface));
+                Clique(w, "Ok");
+            });
+            s.e->EffaceNiv->trigger();
+            s.e->BitBtn1->click();
+            if (!c.joue) {
+                QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
+                QVERIFY(s.f->LabelLevel->text().isEmpty());
+                continue;
+            }
+            QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
+            QCOMPARE(s.f->LabelLevel->text(), QString("Niveau n° 2"));
+            QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
+            QCOMPARE(s.f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0})); // from its start
+            QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 4, 0), CaseZelmite); // the former level 3
+        }
+    }
+
+    // A ball painted over a gem takes its place: the level written holds no gem under the
+    // ball, and reads back with exactly the gems on its board.
+    void bouleSurUneZelmite() {
+        DossierJeu d;
+        Session s(d);
+        s.f->EditeurSB->click();
+        s.CreeEnsemble("SET", "p");
+        s.e->Creerniv->trigger();
+        s.Peint(2, {{3, 0}});
+        s.Peint(2, {{6, 0}});
+        s.Peint(0, {{3, 0}});
+        s.Peint(1, {{0, 2}});
+        QCOMPARE(s.f->NivEdit.NbZelmites, 1);
+        s.Sauve();
+        const auto octets = d.lit("niveaux/SET.niv");
+        QCOMPARE(octets.size(), 52u);
+        const uint32_t ligne0 =
+            octets[0] | octets[1] << 8 | octets[2] << 16 | uint32_t(octets[3]) << 24;
+        QCOMPARE((ligne0 >> (30 - 2 * 3)) & 3u, 0u); // the ball's cell: empty bits
+        QCOMPARE(int(octets[48]), 3);
+        TNiveau lu;
+        lu.NomFichier = "SET";
+        lu.Numero = 1;
+        LitNiveau(d.chemin(), lu);
+        QCOMPARE(lu.NbZelmites, 1);
     }
 
     void numeroDeNiveau() {

@@ -3,6 +3,7 @@
 #include "Redef.h"
 #include "Touches.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QtTest/QTest>
@@ -41,6 +42,73 @@ class TestTouches : public QObject {
         QFETCH(int, code);
         QKeyEvent e(QEvent::KeyPress, cle, Qt::KeyboardModifiers(modificateurs));
         QCOMPARE(int(CodeVirtuel(&e)), code);
+    }
+
+    // The same key at the same place gives the same code on a French (AZERTY), a German
+    // (QWERTZ) and a US (QWERTY) keyboard: the native key code tells the place.
+    void codeDeLaPlace_data() {
+        QTest::addColumn<int>("cle");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("natif");
+        QTest::addColumn<int>("code");
+        struct Ligne {
+            const char* nom;
+            Qt::Key cle;
+            const char* texte;
+            int natif, code;
+        };
+        const Ligne lignes[] = {
+            {"AZERTY 1 (&)", Qt::Key_Ampersand, "&", 10, '1'},
+            {"AZERTY 2 (é)", Qt::Key_Eacute, "é", 11, '2'},
+            {"AZERTY 3 (\")", Qt::Key_QuoteDbl, "\"", 12, '3'},
+            {"AZERTY 7 (è)", Qt::Key_Egrave, "è", 16, '7'},
+            {"AZERTY 9 (ç)", Qt::Key_Ccedilla, "ç", 18, '9'},
+            {"AZERTY 0 (à)", Qt::Key_Agrave, "à", 19, '0'},
+            {"AZERTY Shift+1", Qt::Key_1, "1", 10, '1'},
+            {"AZERTY A at Q's place", Qt::Key_A, "a", 24, 'Q'},
+            {"AZERTY Q at A's place", Qt::Key_Q, "q", 38, 'A'},
+            {"AZERTY W at Z's place", Qt::Key_W, "w", 52, 'Z'},
+            {"AZERTY M at ;'s place", Qt::Key_M, "m", 47, 186},
+            {"AZERTY , at M's place", Qt::Key_Comma, ",", 58, 'M'},
+            {"QWERTZ Z at Y's place", Qt::Key_Z, "z", 29, 'Y'},
+            {"QWERTZ Y at Z's place", Qt::Key_Y, "y", 52, 'Z'},
+            {"QWERTZ ß at -'s place", Qt::Key_ssharp, "ß", 20, 189},
+            {"QWERTY 1", Qt::Key_1, "1", 10, '1'},
+            {"QWERTY Q", Qt::Key_Q, "q", 24, 'Q'},
+            {"AZERTY space", Qt::Key_Space, " ", 65, 32},
+            {"AZERTY left", Qt::Key_Left, "", 113, 37},
+        };
+        for (const Ligne& l : lignes)
+            QTest::newRow(l.nom) << int(l.cle) << QString(l.texte) << l.natif << l.code;
+    }
+    void codeDeLaPlace() {
+        QFETCH(int, cle);
+        QFETCH(QString, texte);
+        QFETCH(int, natif);
+        QFETCH(int, code);
+        QKeyEvent e(QEvent::KeyPress, cle, Qt::NoModifier, quint32(natif), 0, 0, texte);
+        QCOMPARE(int(CodeVirtuel(&e)), code);
+    }
+
+    // The unshifted digit row of a French keyboard defines keys like any other.
+    void redefinitionSurUnClavierFrancais() {
+        TRedefTouches d;
+        d.show();
+        const struct {
+            Qt::Key cle;
+            const char* texte;
+            quint32 natif;
+        } touches[] = {{Qt::Key_Ampersand, "&", 10},
+                       {Qt::Key_Eacute, "é", 11},
+                       {Qt::Key_QuoteDbl, "\"", 12},
+                       {Qt::Key_Apostrophe, "'", 13},
+                       {Qt::Key_A, "a", 24}};
+        for (const auto& t : touches) {
+            QKeyEvent appui(QEvent::KeyPress, t.cle, Qt::NoModifier, t.natif, 0, 0, t.texte);
+            QApplication::sendEvent(&d, &appui);
+        }
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.touches(), (TTouches{'1', '2', '3', '4', 'Q'}));
     }
 
     void interpretation() {

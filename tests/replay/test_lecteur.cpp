@@ -3,6 +3,7 @@
 #include "Dialogues.h"
 #include "Fenetres.h"
 #include "Fixture.h"
+#include "ImageWidget.h"
 #include "Principal.h"
 #include "Soluce.h"
 
@@ -90,6 +91,14 @@ class TestLecteur : public QObject {
         QCOMPARE(f.RewindTag, 1);
         QCOMPARE(f.NiveauSoluce().Niveau().PosBoule, (TPosition{0, 0}));
         QVERIFY(!f.Timer->isActive()); // paused stays paused
+        // A click on the active-piece image switches nothing during the replay: like the keys,
+        // it belongs to the game, which waits for the eject; the replay keeps its own pieces.
+        const TJournal journal = f.JeuEnCours().Journal();
+        QTest::mouseClick(f.ImgSwap, Qt::LeftButton);
+        QVERIFY(f.NiveauSoluce().Boule());
+        QVERIFY(!f.JeuEnCours().Boule());
+        QCOMPARE(f.JeuEnCours().Journal().NbCodes, journal.NbCodes);
+        QCOMPARE(f.JeuEnCours().Journal().Attente, journal.Attente);
         // A second rewind would read the level file again: without it, that is an error box.
         const auto niv = d.lit("niveaux/SET.niv");
         std::filesystem::remove(d.chemin() / "niveaux/SET.niv");

@@ -1,5 +1,8 @@
 // The shared dialogs: the password in its two modes, and the graphics set chooser.
+#include "Charge.h"
 #include "ChoixGraph.h"
+#include "ChoixNiv.h"
+#include "CreerEns.h"
 #include "Dialogues.h"
 #include "Fixture.h"
 #include "MotdePasse.h"
@@ -60,6 +63,47 @@ class TestDialogues : public QObject {
         Clique(&d, "Annuler");
         QCOMPARE(d.result(), int(QDialog::Rejected));
         QCOMPARE(d.MotDePasseSaisi, std::string("AVANT"));
+    }
+
+    // The files hold Windows-1252: other characters never enter a field that is written to
+    // them, and the password shows one "*" per character.
+    void champsDesFichiers() {
+        TPasswordDlg mdp(TPasswordDlg::Mode::Confirmation);
+        TOKBottomDlg nom;
+        TEntreDes des(TEntreDes::Mode::Creation, QString());
+        struct Cas {
+            QLineEdit* champ;
+            QString tape, attendu;
+        };
+        const Cas cas[] = {
+            {mdp.Passw, "aΩbĉ日本c", "ABC"},
+            {mdp.Passw2, "µé€", "µÉ€"}, // µ has no capital in the code page
+            {nom.Name, "zoé😀", "ZOÉ"},
+            {des.Edit1, "Été Ω 日本 €", "Été   €"},
+            {des.Edit2, "ĉa", "A"},
+        };
+        for (const Cas& c : cas) {
+            Tape(c.champ, c.tape);
+            QCOMPARE(c.champ->text(), c.attendu);
+        }
+        QCOMPARE(mdp.Passw->displayText(), QString("***"));
+        QCOMPARE(des.Edit3->echoMode(), QLineEdit::Password);
+        Tape(des.Edit3, "x");
+        QCOMPARE(des.Edit3->displayText(), QString("*"));
+    }
+
+    // The chooser and the password dialog have no title-bar buttons.
+    void sansIconesDeBarreDeTitre() {
+        DossierJeu d;
+        TChoisiNiv choix(d.qchemin());
+        TPasswordDlg mdp(TPasswordDlg::Mode::Verification);
+        for (QDialog* dlg : std::initializer_list<QDialog*>{&choix, &mdp}) {
+            const Qt::WindowFlags drapeaux = dlg->windowFlags();
+            QVERIFY(drapeaux.testFlag(Qt::CustomizeWindowHint));
+            QVERIFY(!drapeaux.testFlag(Qt::WindowCloseButtonHint));
+            QVERIFY(!drapeaux.testFlag(Qt::WindowSystemMenuHint));
+            QVERIFY(!drapeaux.testFlag(Qt::WindowContextHelpButtonHint));
+        }
     }
 
     void choixDuGraphisme() {

@@ -7,8 +7,10 @@
 #include "Principal.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -31,6 +33,14 @@ std::unique_ptr<TMainForm> Ouvre(const DossierJeu& d) {
     auto f = std::make_unique<TMainForm>(d.qchemin());
     f->show();
     return f;
+}
+
+// A key where the keyboard sends it: the open menu, else the widget holding the focus.
+void Touche(QWidget* fenetre, Qt::Key touche) {
+    QWidget* cible = QApplication::activePopupWidget();
+    if (!cible)
+        cible = QApplication::focusWidget();
+    QTest::keyClick(cible ? cible : fenetre, touche);
 }
 
 } // namespace
@@ -170,6 +180,35 @@ class TestJeu : public QObject {
         QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0}));
         QTest::keyClick(f.get(), Qt::Key_C);
         QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{3, 0}));
+    }
+
+    // A menu opened with the mouse and closed with Escape leaves the keys to the board: letters,
+    // Space and the arrows neither open nor run anything, and reach the typed-letter buffer.
+    // F5 belongs to the menu and runs nothing.
+    void apresUnMenuLesTouchesReviennentAuPlateau() {
+        DossierJeu d;
+        d.Ensemble("UN", {{"o...#", "", "x", "*"}});
+        auto f = Ouvre(d);
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        f->NouveauSB->click();
+        QMenuBar* barre = f->menuBar();
+        QTest::mouseClick(barre, Qt::LeftButton, {},
+                          barre->actionGeometry(f->JeuMenu->menuAction()).center());
+        QTRY_COMPARE(QApplication::activePopupWidget(), f->JeuMenu);
+        Touche(f.get(), Qt::Key_Escape);
+        QVERIFY(!QApplication::activePopupWidget());
+        QTest::mouseClick(f->ImgFond, Qt::LeftButton, {}, {100, 100});
+        for (Qt::Key k : {Qt::Key_J, Qt::Key_Q, Qt::Key_Space, Qt::Key_F5, Qt::Key_Right}) {
+            Touche(f.get(), k);
+            QVERIFY(!QApplication::activePopupWidget());
+        }
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->VueCourante(), TMainForm::Vue::Jeu);
+        QCOMPARE(f->Frappe.substr(0, 4), std::string("' QJ")); // newest first, no F5
+        QVERIFY(!f->JeuEnCours().Boule()); // Space handed over to the square, which went right
+        QCOMPARE(f->JeuEnCours().Niveau().PosCarre, (TPosition{15, 2}));
+        QCOMPARE(f->MusiqueMenu->title(), QString("&Musique"));
     }
 
     void touchesTapeesPendantUnGlissementSontTraiteesApres() {
@@ -330,6 +369,20 @@ class TestJeu : public QObject {
         QCOMPARE(JugeEcran(800, 599), VerdictEcran::Refuse);
         QCOMPARE(JugeEcran(800, 600), VerdictEcran::Maximise);
         QCOMPARE(JugeEcran(1024, 768), VerdictEcran::Normal);
+    }
+
+    // The farewell window closes when its sound has ended, and not before, Escape or not.
+    void adieuJusquAuBoutDuSon() {
+        TRotDeGorbul::DelaiMs = 30;
+        bool joue = false;
+        TRotDeGorbul adieu(nullptr, [&] { joue = true; });
+        QTimer::singleShot(0, [&] {
+            QTest::keyClick(&adieu, Qt::Key_Escape);
+            adieu.close();
+        });
+        adieu.exec();
+        TRotDeGorbul::DelaiMs = 0;
+        QVERIFY(joue);
     }
 };
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <deque>
 #include <random>
 #include <string>
@@ -270,6 +272,38 @@ TEST(Solveur, AbandonneALaLimiteDEtats) {
     OptionsSolveur o;
     o.etatsMax = 50;
     EXPECT_EQ(Resous(n, o).verdict, VerdictSolveur::Abandon);
+}
+
+// A gem behind walls: unsolvable, and the answer names the gem.
+TEST(Solveur, NommeLesZelmitesQueRienNAtteint) {
+    const ResultatSolveur r = Resous(Plateau({"o.....#*#", "x......#", "..*"}));
+    EXPECT_EQ(r.verdict, VerdictSolveur::Insoluble);
+    EXPECT_EQ(r.inaccessibles, std::vector<int>{7});
+}
+
+// The progress never promises more than the optimum, and the flag stops the search where it
+// stands, with the bound reached so far.
+TEST(Solveur, RendCompteEtSArreteALaDemande) {
+    std::mt19937 alea(7);
+    const TNiveau n = PetitPlateau(alea, 16, 12, 12);
+    std::vector<int> bornes;
+    OptionsSolveur o;
+    o.progression = [&](const ProgressionSolveur& p) { bornes.push_back(p.borne); };
+    const ResultatSolveur complet = Resous(n, o);
+    ASSERT_EQ(complet.verdict, VerdictSolveur::Resolu);
+    ASSERT_FALSE(bornes.empty());
+    EXPECT_TRUE(std::is_sorted(bornes.begin(), bornes.end()));
+    EXPECT_LE(bornes.back(), complet.nbCodes);
+
+    std::atomic<bool> annule{false};
+    o.annulation = &annule;
+    o.progression = [&](const ProgressionSolveur&) { annule = true; };
+    const ResultatSolveur arrete = Resous(n, o);
+    EXPECT_EQ(arrete.verdict, VerdictSolveur::Annule);
+    EXPECT_TRUE(arrete.coups.empty());
+    EXPECT_GE(arrete.borne, 1);
+    EXPECT_LE(arrete.borne, complet.nbCodes);
+    EXPECT_LT(arrete.etatsDeveloppes, complet.etatsDeveloppes);
 }
 
 TEST(Solveur, RefuseUnPlateauSansUneBouleEtUnCarre) {

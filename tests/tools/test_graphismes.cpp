@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 
 namespace {
@@ -109,6 +111,29 @@ TEST(Graphismes, PiecesAreSeeThroughByTheirBottomLeftPixel) {
             EXPECT_EQ(franges, 0);
         }
     }
+}
+
+// A piece also shows on the grey active-piece box: the shadow under the ball carries no colour
+// of its board (the ring below the ball's disc, which holds the shadow and nothing else).
+TEST(Graphismes, BallShadowIsGrey) {
+    int ombre = 0; // pixels of shadow seen, over all the sets (a night set casts none)
+    for (const QString& nom : ensembles()) {
+        SCOPED_TRACE(nom.toStdString());
+        const QImage tuile = bitmap(nom, "b");
+        for (int y = 35; y < 41; ++y) {
+            for (int x = 8; x < 34; ++x) {
+                const QRgb c = tuile.pixel(x, y);
+                if (c == Magenta || std::hypot(x + 0.5 - 20.5, y + 0.5 - 19.5) < 16.5)
+                    continue;
+                ++ombre;
+                EXPECT_LE(std::max({qRed(c), qGreen(c), qBlue(c)}) -
+                              std::min({qRed(c), qGreen(c), qBlue(c)}),
+                          12)
+                    << x << "," << y << " " << QColor(c).name().toStdString();
+            }
+        }
+    }
+    EXPECT_GT(ombre, 0);
 }
 
 TEST(Graphismes, TilesStandOutOnTheBoard) {

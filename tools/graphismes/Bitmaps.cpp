@@ -63,11 +63,16 @@ static bool ecrisBmp(const QImage& image, const QDir& dossier, const QString& no
 bool ecrisGraphisme(const Graphisme& g, const QDir& dossier) {
     const QImage fond = g.fond().convertToFormat(QImage::Format_RGB32);
     const QColor dessous = couleurMoyenne(fond);
+    // The pieces also show beside the board, in the grey active-piece box and the editor's
+    // palette: their shadows and edges are laid over the board's brightness, not its colour.
+    const int gris = qGray(dessous.rgb());
+    const QColor sousLesPieces(gris, gris, gris);
     const QString n = g.nom();
+    auto piece = [&](Peintre peintre) { return tuileAvecCle(tuile(g, peintre), sousLesPieces); };
     return ecrisBmp(fond, dossier, n + "f.bmp") &&
-           ecrisBmp(tuileAvecCle(tuile(g, &Graphisme::boule), dessous), dossier, n + "b.bmp") &&
-           ecrisBmp(tuileAvecCle(tuile(g, &Graphisme::carre), dessous), dossier, n + "c.bmp") &&
-           ecrisBmp(tuileAvecCle(tuile(g, &Graphisme::zelmite), dessous), dossier, n + "e.bmp") &&
+           ecrisBmp(piece(&Graphisme::boule), dossier, n + "b.bmp") &&
+           ecrisBmp(piece(&Graphisme::carre), dossier, n + "c.bmp") &&
+           ecrisBmp(piece(&Graphisme::zelmite), dossier, n + "e.bmp") &&
            ecrisBmp(opaque(tuile(g, &Graphisme::mur), dessous), dossier, n + "m.bmp");
 }
 

@@ -207,6 +207,20 @@ void retour(QPainter& p) {
     forme(p, fleche(trace, 5, 13, 8), Orange, OrangeFonce);
 }
 
+// The level check: a tiny level under a green tick.
+void verifier(QPainter& p) {
+    niveauMiniature(p, QRectF(3.5, 3.5, 20, 20));
+    QPainterPath coche;
+    coche.moveTo(12, 20);
+    coche.lineTo(18.5, 27);
+    coche.lineTo(29, 11);
+    p.setPen(QPen(VertFonce, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(coche);
+    p.setPen(QPen(Vert, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(coche);
+    p.setPen(Qt::NoPen);
+}
+
 // The eraser of the editor's palette: a two-tone rubber block lying aslant, a few crumbs.
 void gomme(QPainter& p) {
     ombre(p, QRectF(6, 26, 32, 10), 0.4);
@@ -266,6 +280,7 @@ Images glyphes() {
         {"chargeniv.png", chargerEnsemble},
         {"modifdes.png", modifierDescription},
         {"retour.png", retour},
+        {"verifier.png", verifier},
     };
     Images images;
     for (const auto& [nom, dessin] : liste)

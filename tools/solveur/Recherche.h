@@ -57,8 +57,13 @@ template <int W> class Recherche {
         table_.ajoute(depart, 1, uint8_t(h0), TableEtats<W>::Aucun);
         if (h0 != Infini)
             Pousse({0, 1}, 1 + h0, h0);
+        else
+            res.inaccessibles = Inaccessibles();
         res.verdict = VerdictSolveur::Insoluble;
         for (std::size_t f = 0; f < ouverts_.size(); ++f) {
+            res.borne = int(f);
+            if (!ouverts_[f].empty())
+                Signale(f);
             for (std::size_t h = 0; h < ouverts_[f].size();) {
                 auto& seau = ouverts_[f][h];
                 if (seau.empty()) {
@@ -80,6 +85,12 @@ template <int W> class Recherche {
                     res.verdict = VerdictSolveur::Abandon;
                     break;
                 }
+                if (Annule()) {
+                    res.verdict = VerdictSolveur::Annule;
+                    break;
+                }
+                if (res.etatsDeveloppes % (1 << 18) == 0)
+                    Signale(f);
                 Developpe(e.etat, int(f), h);
             }
             if (res.verdict != VerdictSolveur::Insoluble)
@@ -91,6 +102,24 @@ template <int W> class Recherche {
     }
 
   private:
+    bool Annule() const {
+        return options_.annulation && options_.annulation->load(std::memory_order_relaxed);
+    }
+
+    void Signale(std::size_t f) const {
+        if (options_.progression)
+            options_.progression({int(f), table_.taille()});
+    }
+
+    // The gems that the relaxed game never crosses from the start: no real game can either.
+    std::vector<int> Inaccessibles() const {
+        std::vector<int> cases;
+        for (int z = 0; z < p_.nbZelmites(); ++z)
+            if (r_.Distance(z, p_.boule(), p_.carre()) == Infini)
+                cases.push_back(p_.caseZelmite(z));
+        return cases;
+    }
+
     // Checked every 4096 expansions: reading the clock costs more than an expansion.
     bool TempsEcoule(uint64_t developpes) const {
         return options_.dureeMax.count() > 0 && developpes % 4096 == 0 &&

@@ -5,8 +5,10 @@
 
 #include "Niveau.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace zorvane {
@@ -22,12 +24,23 @@ struct TCoup {
 enum class VerdictSolveur {
     Resolu,    // the solution is optimal
     Insoluble, // every reachable state was explored: no solution exists
-    Abandon,   // the state bound was reached first
+    Abandon,   // the state or time bound was reached first
+    Annule,    // the caller's flag was raised
+};
+
+// Where a search stands: no solution is shorter than `borne` codes.
+struct ProgressionSolveur {
+    int borne = 0;
+    uint64_t etatsMemorises = 0;
 };
 
 struct OptionsSolveur {
     uint64_t etatsMax = 30'000'000;        // about 40 bytes each for levels of up to 48 gems
     std::chrono::milliseconds dureeMax{0}; // processor time; 0: no limit
+    // Read often, from the solving thread; raising it ends the search with Annule.
+    const std::atomic<bool>* annulation = nullptr;
+    // Called from the solving thread when the bound rises, and every few hundred thousand states.
+    std::function<void(const ProgressionSolveur&)> progression;
 };
 
 struct ResultatSolveur {
@@ -36,6 +49,10 @@ struct ResultatSolveur {
     int nbCodes = 0;              // the stored length of the solution
     uint64_t etatsDeveloppes = 0; // states whose moves were generated
     uint64_t etatsMemorises = 0;  // distinct states stored
+    int borne = 0;                // with Abandon or Annule: no solution is shorter
+    // With Insoluble, when known: the cells (16 y + x) of the gems that no sequence of moves
+    // can ever collect.
+    std::vector<int> inaccessibles;
 };
 
 // Solves the board of the record (its grid, not NbZelmites). Throws std::invalid_argument when

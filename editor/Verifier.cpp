@@ -1,0 +1,204 @@
+// The check of the level as painted: the solver's answer in a box, the optimal solution
+// replayed on the board, and offered to the level's index once the painting is stored.
+#include "Editeur.h"
+#include "ImageWidget.h"
+#include "Messages.h"
+#include "NiveauFichier.h"
+#include "Principal.h"
+#include "Soluce.h"
+#include "Verification.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QUndoStack>
+
+namespace zorvane {
+
+namespace {
+
+// The solver's moves as the move log of a player who made them.
+TJournal JournalDe(const std::vector<TCoup>& coups, const std::string& ensemble) {
+    TJournal j;
+    j.NomFichier = ensemble;
+    ViderJournal(j);
+    bool boule = true;
+    for (const TCoup& c : coups) {
+        if (c.boule != boule)
+            AjouteCoup(j, 0, 0);
+        boule = c.boule;
+        AjouteCoup(j, c.dx, c.dy);
+    }
+    if (!j.Attente.empty())
+        RangeOctet(j);
+    return j;
+}
+
+bool MemePeinture(const TNiveau& a, const TNiveau& b) {
+    return a.Grille == b.Grille;
+}
+
+QString Nombre(uint64_t n) {
+    return QLocale(QLocale::French).toString(qulonglong(n));
+}
+
+QString Inaccessibles(const std::vector<int>& cases) {
+    QStringList noms;
+    for (int c : cases)
+        noms << QString("colonne %1, ligne %2").arg(c % NbColonnes + 1).arg(c / NbColonnes + 1);
+    return noms.join(" ; ");
+}
+
+} // namespace
+
+QString TEditeur::CeQuiManque() const {
+    QStringList manque;
+    if (OutilRB[0]->isEnabled())
+        manque << "la boule";
+    if (OutilRB[1]->isEnabled())
+        manque << "le carré";
+    if (f.NivEdit.NbZelmites == 0)
+        manque << "une zelmite";
+    if (manque.size() > 1)
+        return manque.mid(0, manque.size() - 1).join(", ") + " et " + manque.last();
+    return manque.value(0);
+}
+
+bool TEditeur::PeintureEnregistree() const {
+    return dansLeFichier_ && Historique->isClean();
+}
+
+const ResultatSolveur* TEditeur::ReponsePourPeinture() const {
+    if (reponse_ && MemePeinture(reponse_->first, f.NivEdit))
+        return &reponse_->second;
+    return nullptr;
+}
+
+void TEditeur::VerifierClick() {
+    if (NumeroNiveau(f.NivEdit) == 0)
+        return;
+    const QString manque = CeQuiManque();
+    if (!manque.isEmpty()) {
+        Information(&f, "Ce niveau ne peut pas être vérifié : il manque " + manque + ".");
+        return;
+    }
+    VerifLabel->setText("Vérification en cours...");
+    AnnulerVerif->show();
+    Verification->Lance(f.NivEdit);
+}
+
+void TEditeur::AnnuleVerification() {
+    Verification->Annule();
+    VerifLabel->clear();
+    AnnulerVerif->hide();
+}
+
+void TEditeur::ReponseVerification(const TNiveau& n, const ResultatSolveur& r) {
+    VerifLabel->clear();
+    AnnulerVerif->hide();
+    reponse_.emplace(n, r);
+    const bool peintureCourante = ReponsePourPeinture() != nullptr;
+    switch (r.verdict) {
+    case VerdictSolveur::Resolu: {
+        QString texte =
+            QString("Ce niveau a une solution : %1 codes au plus court, soit %2 coup%3.")
+                .arg(r.nbCodes)
+                .arg(r.coups.size())
+                .arg(r.coups.size() > 1 ? "s" : "");
+        if (peintureCourante && PeintureEnregistree()) {
+            Commande(&f, [this] { OffreOptimum(); });
+            texte += "\nElle est proposée comme solution du niveau.";
+        } else if (peintureCourante) {
+            texte += "\nElle sera proposée comme solution du niveau quand vous l'enregistrerez.";
+        }
+        QMessageBox boite(QMessageBox::Information, "Zorvane", texte, QMessageBox::NoButton, &f);
+        QPushButton* voir = boite.addButton("Voir la solution", QMessageBox::AcceptRole);
+        boite.addButton("OK", QMessageBox::RejectRole);
+        boite.exec();
+        if (boite.clickedButton() == voir)
+            RegardeOptimum();
+        break;
+    }
+    case VerdictSolveur::Insoluble: {
+        QString texte = "Ce niveau n'a pas de solution.";
+        if (!r.inaccessibles.empty())
+            texte += "\nAucune suite de coups n'atteint les zelmites suivantes : " +
+                     Inaccessibles(r.inaccessibles) + ".";
+        Information(&f, texte);
+        break;
+    }
+    default:
+        Information(&f, QString("Vérification abandonnée après %1 position%2 : ce niveau n'a "
+                                "pas de solution de moins de %3 codes, mais il peut en avoir une "
+                                "plus longue.")
+                            .arg(Nombre(r.etatsMemorises))
+                            .arg(r.etatsMemorises > 1 ? "s" : "")
+                            .arg(r.borne));
+    }
+}
+
+// The stored-solution path of a solved test: the index record read again, then stored only
+// when the level has no solution or a longer one.
+void TEditeur::OffreOptimum() {
+    const ResultatSolveur* r = ReponsePourPeinture();
+    if (!r || r->verdict != VerdictSolveur::Resolu || r->coups.empty())
+        return;
+    TJournal j = JournalDe(r->coups, f.NivEdit.NomFichier);
+    TSoluce lecteur;
+    lecteur.NomFichier = f.NivEdit.NomFichier;
+    LitIndex(f.Jeu(), lecteur, NumeroNiveau(f.NivEdit));
+    EnregistreSoluce(f.Jeu(), j, NumeroNiveau(f.NivEdit), CopieIndex(lecteur));
+}
+
+// The optimal solution replayed with the solution player's controls; the eject gives the
+// painting back as it was.
+void TEditeur::RegardeOptimum() {
+    if (!reponse_ || reponse_->second.verdict != VerdictSolveur::Resolu)
+        return;
+    const auto& [depart, r] = *reponse_;
+    const TJournal j = JournalDe(r.coups, f.NivEdit.NomFichier);
+    TSoluce soluce;
+    soluce.NomFichier = j.NomFichier;
+    soluce.Octets = j.Octets;
+    soluce.Index.NbCodes = j.NbCodes;
+    CouperPeinture();
+    f.PanelEdit->hide();
+    f.EditNivPanel->hide();
+    // The editor's commands wait for the eject; the help stays.
+    for (QAction* a : {NiveauxMenu->menuAction(), EnsemblesMenu->menuAction()})
+        a->setEnabled(false);
+    f.RegardeSolution(depart, soluce, [this] {
+        for (QAction* a : {NiveauxMenu->menuAction(), EnsemblesMenu->menuAction()})
+            a->setEnabled(true);
+        f.PanelEdit->show();
+        f.EditNivPanel->show();
+        AfficheEdit(f.NivEdit);
+        ActivePeinture();
+        f.setFocus();
+    });
+}
+
+bool TEditeur::AccepteSansSolution() {
+    const ResultatSolveur* r = ReponsePourPeinture();
+    bool insoluble = r && r->verdict == VerdictSolveur::Insoluble;
+    if (!r) {
+        // No check of this painting yet: a short one, for this question only (only an explicit
+        // check offers its optimum to the index).
+        OptionsSolveur o = Verification->Options;
+        o.dureeMax = std::chrono::seconds(1);
+        try {
+            insoluble = Resous(f.NivEdit, o).verdict == VerdictSolveur::Insoluble;
+        } catch (const std::exception&) { // incomplete or out of memory: nothing known
+        }
+    }
+    return !insoluble ||
+           Confirmation(&f,
+                        "Ce niveau n'a pas de solution. Voulez-vous l'enregistrer quand même ?");
+}
+
+} // namespace zorvane

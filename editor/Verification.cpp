@@ -5,7 +5,7 @@
 namespace zorvane {
 
 TVerification::TVerification(QObject* parent) : QObject(parent) {
-    Options.etatsMax = 20'000'000;
+    Options.etatsMax = 12'000'000;
     Options.dureeMax = std::chrono::seconds(30);
 }
 

@@ -25,7 +25,8 @@ class TVerification : public QObject {
     void Annule();
     bool EnCours() const { return courante_ != nullptr; }
 
-    // The bounds of a check: at most about 800 MB of states and 30 s of processor time.
+    // The bounds of a check: 12 million states (about 1.1 GB, open lists included) and 30 s of
+    // processor time.
     OptionsSolveur Options;
 
   signals:

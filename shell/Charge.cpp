@@ -14,10 +14,11 @@ TChargement::TChargement(const std::filesystem::path& jeu, QWidget* parent) : QD
     setObjectName("Chargement");
     setWindowTitle("Double-cliquez sur l'enregistrement à charger");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(225, 262);
+    const int largeur = LargeurPourLeTitre(windowTitle(), 225);
+    setFixedSize(largeur, 262);
     ListBox1 = new ListeAChoix(this);
     ListBox1->setObjectName("ListBox1");
-    ListBox1->setGeometry(8, 8, 209, 209);
+    ListBox1->setGeometry(8, 8, largeur - 16, 209);
     const int32_t nombre = NbParties(jeu);
     for (int32_t r = 0; r < nombre; ++r) {
         TPartie p;
@@ -32,7 +33,7 @@ TChargement::TChargement(const std::filesystem::path& jeu, QWidget* parent) : QD
     });
     auto* BitBtn1 = new QPushButton("Annuler", this);
     BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setGeometry(75, 228, 75, 25);
+    BitBtn1->setGeometry((largeur - 75) / 2, 228, 75, 25);
     BitBtn1->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }

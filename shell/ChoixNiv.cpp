@@ -14,11 +14,12 @@ TChoisiNiv::TChoisiNiv(const QString& dossierJeu, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName("ChoisiNiv");
     setWindowTitle("Double-cliquez sur le fichier à charger");
-    setFixedSize(241, 262);
+    const int largeur = LargeurPourLeTitre(windowTitle(), 241);
+    setFixedSize(largeur, 262);
     auto* liste = new ListeAChoix(this);
     FileListBox1 = liste;
     FileListBox1->setObjectName("FileListBox1");
-    FileListBox1->setGeometry(8, 8, 225, 209);
+    FileListBox1->setGeometry(8, 8, largeur - 16, 209);
     QFont police = FileListBox1->font();
     police.setPixelSize(13);
     FileListBox1->setFont(police);
@@ -28,7 +29,7 @@ TChoisiNiv::TChoisiNiv(const QString& dossierJeu, QWidget* parent)
     liste->SurChoix([this](int ligne) { Choisit(ligne); });
     auto* BitBtn1 = new QPushButton("Annuler", this);
     BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setGeometry(83, 228, 75, 25);
+    BitBtn1->setGeometry((largeur - 75) / 2, 228, 75, 25);
     BitBtn1->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -13,20 +13,20 @@ namespace zorvane {
 void TMainForm::ChargeGraphiques() {
     Graphisme1->setText("&Graphisme (actuellement: " + NomGraphisme + ")");
     TTuiles& t = peintre_->Tuiles();
-    t.Fond = ChargeBitmap(DossierJeu_, NomGraphisme, 'f', false);
+    t.Fond = ChargeBitmap(DossierDonnees_, NomGraphisme, 'f', false);
     peintre_->DessineFond();
-    t.Boule = ChargeBitmap(DossierJeu_, NomGraphisme, 'b', true);
-    t.Carre = ChargeBitmap(DossierJeu_, NomGraphisme, 'c', true);
-    t.Zelmite = ChargeBitmap(DossierJeu_, NomGraphisme, 'e', true);
-    t.Mur = ChargeBitmap(DossierJeu_, NomGraphisme, 'm', false);
+    t.Boule = ChargeBitmap(DossierDonnees_, NomGraphisme, 'b', true);
+    t.Carre = ChargeBitmap(DossierDonnees_, NomGraphisme, 'c', true);
+    t.Zelmite = ChargeBitmap(DossierDonnees_, NomGraphisme, 'e', true);
+    t.Mur = ChargeBitmap(DossierDonnees_, NomGraphisme, 'm', false);
 }
 
 void TMainForm::Graphisme1Click() {
-    TChoisirGraph choix(DossierJeu_, this);
+    TChoisirGraph choix(DossierDonnees_, this);
     if (choix.exec() != QDialog::Accepted)
         return;
     GraphismeAuto = choix.auto_();
-    NomGraphisme = GraphismeAuto ? Recherche.Commence(DossierJeu_) : choix.choix();
+    NomGraphisme = GraphismeAuto ? Recherche.Commence(DossierDonnees_) : choix.choix();
     Commande(this, [this] {
         ChargeGraphiques();
         // The indicator is redrawn with the new tiles; the active piece stays.
@@ -39,7 +39,7 @@ void TMainForm::Graphisme1Click() {
 }
 
 void TMainForm::GraphismeSuivant() {
-    NomGraphisme = Recherche.Suivant(DossierJeu_);
+    NomGraphisme = Recherche.Suivant(DossierDonnees_);
     ChargeGraphiques();
 }
 

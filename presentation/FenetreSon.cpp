@@ -13,13 +13,13 @@ bool TMainForm::EffetsSonores() const {
 }
 
 void TMainForm::JoueSon(const char* fichier, uint8_t rang) {
-    Audio->JoueSon(RangSon, Jeu() / fichier, rang);
+    Audio->JoueSon(RangSon, Donnees() / fichier, rang);
 }
 
 // The congratulation and the farewell sound to their end, whatever the effects switch says.
 void TMainForm::JoueSonBloquant(const char* fichier) {
     uint8_t etat = 0;
-    Audio->JoueSon(etat, Jeu() / fichier, 0);
+    Audio->JoueSon(etat, Donnees() / fichier, 0);
 }
 
 uint8_t TMainForm::OctetMusique() const {
@@ -32,7 +32,7 @@ void TMainForm::ArreteMusique() {
 
 void TMainForm::ConnecteMusique() {
     Audio = std::make_unique<TAudio>();
-    Musique = new TMusique(*Audio, Jeu(), this);
+    Musique = new TMusique(*Audio, Donnees(), this);
     connect(Musique, &TMusique::erreur, this,
             [this](const QString& texte) { Erreur(this, texte); });
     for (int i = 1; i <= 20; ++i)

@@ -2,7 +2,7 @@
 # Installs the Debian packages the game and its tests need, skipping those already present.
 set -euo pipefail
 paquets=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
-         libsdl2-mixer-dev timgm6mb-soundfont
+         libsdl2-mixer-dev libasound2-dev timgm6mb-soundfont dpkg-dev
          libgtest-dev libgmock-dev libbenchmark-dev
          xvfb xauth xdotool fonts-dejavu-core)
 manquants=()

@@ -40,7 +40,11 @@ VerdictEcran JugeEcran(int largeur, int hauteur) {
 }
 
 TMainForm::TMainForm(const QString& dossierJeu, QWidget* parent)
-    : QMainWindow(parent), DossierJeu_(dossierJeu), jeu_(dossierJeu.toStdString()) {
+    : TMainForm(dossierJeu, dossierJeu, parent) {}
+
+TMainForm::TMainForm(const QString& donnees, const QString& joueur, QWidget* parent)
+    : QMainWindow(parent), DossierDonnees_(donnees), DossierJeu_(joueur),
+      jeu_(joueur.toStdString()) {
     setObjectName("MainForm");
     setWindowTitle("Zorvane");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -67,15 +71,21 @@ std::filesystem::path TMainForm::Jeu() const {
     return std::filesystem::path(DossierJeu_.toStdString());
 }
 
+std::filesystem::path TMainForm::Donnees() const {
+    return std::filesystem::path(DossierDonnees_.toStdString());
+}
+
 // The start-up steps; an error ends them with the error box, and the window still opens.
 void TMainForm::Demarrage() {
     Commande(this, [this] {
-        const TOptions o = LitOptions(Jeu());
+        // The shipped options serve until the player's own are written at the first exit.
+        const bool propres = std::filesystem::exists(Jeu() / FichierOptions);
+        const TOptions o = LitOptions(propres ? Jeu() : Donnees());
         Touches = {o.Haut, o.Bas, o.Gauche, o.Droite, o.Change};
         NomGraphisme = Depuis1252(o.NomGraphisme);
         GraphismeAuto = o.NomGraphisme.empty();
         if (GraphismeAuto)
-            NomGraphisme = Recherche.Commence(DossierJeu_);
+            NomGraphisme = Recherche.Commence(DossierDonnees_);
         SonM->setChecked(o.EffetsSonores != 0);
         if (o.ChoixMusique == MusiqueOff)
             MusOff->trigger();
@@ -224,7 +234,7 @@ void TMainForm::AproposMClick() {
 }
 
 void TMainForm::Aide2MClick() {
-    TAide aide(DossierJeu_, this);
+    TAide aide(DossierDonnees_, this);
     aide.exec();
 }
 

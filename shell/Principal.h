@@ -35,12 +35,20 @@ class TMusique;
 class TMainForm : public QMainWindow {
     Q_OBJECT
   public:
-    // dossierJeu: the folder holding niveaux/, Graphics/, options.dat and the sounds.
+    // donnees: the shipped files, only read (Graphics/, musique/, the sounds, ZORVANE.TXT and the
+    // options.dat used while the player has none); joueur: the player's folder, where the game
+    // writes (options.dat, Joueur.ini, niveaux/).
+    TMainForm(const QString& donnees, const QString& joueur, QWidget* parent = nullptr);
+    // One folder for both: portable mode.
     explicit TMainForm(const QString& dossierJeu, QWidget* parent = nullptr);
     ~TMainForm() override;
 
+    // The player's folder.
     const QString& DossierJeu() const { return DossierJeu_; }
     std::filesystem::path Jeu() const;
+    // The data folder.
+    const QString& DossierDonnees() const { return DossierDonnees_; }
+    std::filesystem::path Donnees() const;
 
     // Closes the game as its close box does, asking nothing (a signal from the desktop or
     // `kill`): open dialogs are cancelled, the game in progress is not saved, the editor's open
@@ -227,6 +235,7 @@ class TMainForm : public QMainWindow {
     bool VerifieEcran();
     bool RaccourciDuMenu(const QKeyEvent* e) const;
 
+    QString DossierDonnees_;
     QString DossierJeu_;
     TJeu jeu_;
     TNiveauEnJeu soluce_;

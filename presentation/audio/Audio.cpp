@@ -5,6 +5,7 @@
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
+#include <alsa/asoundlib.h>
 
 #include <condition_variable>
 #include <iostream>
@@ -42,6 +43,10 @@ uint64_t EffetsFinis() {
     return effetsFinis;
 }
 
+// ALSA writes its own lines on standard error when it finds no card or no configuration; the
+// game says it once in its own words. ALSA is one library per process, also when SDL loads it.
+void AlsaSilencieux(const char*, int, const char*, int, const char*, ...) {}
+
 std::string ErreurSdl() {
     std::string e = SDL_GetError();
     for (char& c : e)
@@ -56,6 +61,7 @@ TAudio::TAudio() {
     if (ouvert)
         throw std::logic_error("TAudio: the audio device is already open");
     ouvert = this;
+    snd_lib_error_set_handler(AlsaSilencieux);
     // SIGTERM and SIGINT belong to the window, which closes the game properly on them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0) {

@@ -1,9 +1,11 @@
-// The real game, driven from outside as a player drives it: the executable copied into a game
-// folder of its own, started on an X server of its own (Xvfb), keys typed with xdotool.
+// The real game, driven from outside as a player drives it: started on an X server of its own
+// (Xvfb), keys typed with xdotool. Once from a game folder of its own (the executable copied
+// beside its files), once installed under a prefix mounted read-only, with the player's files in
+// $XDG_DATA_HOME/zorvane.
 //
 // First run: a new game (the only set starts without a chooser), level 1 solved, the game saved
 // under a name and a password, quit. Second run: the game loaded, level 2 solved, which ends the
-// set, quit without saving. Then the files: Joueur.ini byte for byte, options.dat untouched, both
+// set, quit without saving. Then the files: Joueur.ini byte for byte, options.dat as shipped, both
 // levels' solutions stored.
 #include "FPlayer.h"
 #include "Fixture.h"
@@ -12,6 +14,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
@@ -21,16 +24,22 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace zorvane;
 using zorvane::test::DossierJeu;
+using zorvane::test::DossierTemporaire;
+namespace fs = std::filesystem;
 
 namespace {
 
-QString Executable; // the built game, given on the command line
+QString Executable;          // the built game, given on the command line
+QString CMake, Construction; // cmake and the build folder, for the installed game
 
 constexpr int AttenteMs = 15000;       // for a window, a dialog, the end of the game
 constexpr QSize TailleTitre{516, 216}; // the title splash
@@ -59,13 +68,15 @@ struct Fenetre {
     QSize taille;
 };
 
-// One run of the game, in its folder.
+// One run of the game whose executable lies in `dossier`; with `xdg`, XDG_DATA_HOME.
 class Partie {
   public:
-    explicit Partie(const QString& dossier) {
+    explicit Partie(const QString& dossier, const QString& xdg = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("QT_QPA_PLATFORM"); // the real X server, not the tests' offscreen platform
         env.insert("SDL_AUDIODRIVER", "dummy");
+        if (!xdg.isEmpty())
+            env.insert("XDG_DATA_HOME", xdg);
         jeu_.setProcessEnvironment(env);
         jeu_.setWorkingDirectory(QDir::tempPath()); // the game must find its folder by itself
         // Its standard error is kept for the failure message.
@@ -257,17 +268,23 @@ std::vector<uint8_t> Record(int32_t position, uint16_t nbCodes) {
     return r;
 }
 
-TEST_F(PartieReelle, SaveQuitAndLoadAgain) {
+// The two runs of the game in `dossier`, its player's files in `joueur`.
+void JoueDeuxParties(const QString& dossier, const QString& xdg, const fs::path& joueur,
+                     const std::vector<uint8_t>& optionsLivrees) {
+    const auto lit = [&](const char* fichier) {
+        std::ifstream f(joueur / fichier, std::ios::binary);
+        return std::vector<uint8_t>(std::istreambuf_iterator<char>(f), {});
+    };
     TPartie attendue;
     InitPartie(attendue);
     FixeJoueur(attendue, "ALICE", "SECRET");
     FixeNiveau(attendue, 2);
     FixeEnsemble(attendue, "TINY");
     const TPartieFichier record = EncodePartie(attendue);
-    const std::vector<uint8_t> joueur(record.begin(), record.end());
+    const std::vector<uint8_t> joueurIni(record.begin(), record.end());
     try {
         {
-            Partie jeu(d.qchemin());
+            Partie jeu(dossier, xdg);
             jeu.touches({"F9", "Right", "ctrl+e"}); // new game, level 1 solved, save
             jeu.attendsNom("Enregistrement", "the name dialog");
             jeu.tape("ALICE");
@@ -282,13 +299,13 @@ TEST_F(PartieReelle, SaveQuitAndLoadAgain) {
             jeu.touches({"ctrl+q"});
             EXPECT_EQ(jeu.attendsFin(), 0);
         }
-        EXPECT_EQ(d.lit(FichierJoueur), joueur);
-        EXPECT_EQ(d.lit("options.dat"), optionsAvant);
-        EXPECT_EQ(d.lit("niveaux/TINY.sol"), std::vector<uint8_t>{0x70}); // lead-in 01, right 11
-        EXPECT_EQ(d.lit("niveaux/TINY.ind"), Record(0, 2) + Record(0, 0));
+        EXPECT_EQ(lit(FichierJoueur), joueurIni);
+        EXPECT_EQ(lit("options.dat"), optionsLivrees);
+        EXPECT_EQ(lit("niveaux/TINY.sol"), std::vector<uint8_t>{0x70}); // lead-in 01, right 11
+        EXPECT_EQ(lit("niveaux/TINY.ind"), Record(0, 2) + Record(0, 0));
 
         {
-            Partie jeu(d.qchemin());
+            Partie jeu(dossier, xdg);
             jeu.touches({"ctrl+c"});
             jeu.attendsNom("Double-cliquez sur l'enregistrement à charger", "the saved games");
             jeu.touches({"Return"});
@@ -312,10 +329,74 @@ TEST_F(PartieReelle, SaveQuitAndLoadAgain) {
     } catch (const Echec& e) {
         FAIL() << e.what();
     }
-    EXPECT_EQ(d.lit(FichierJoueur), joueur); // loading and quitting without saving leave it
-    EXPECT_EQ(d.lit("options.dat"), optionsAvant);
-    EXPECT_EQ(d.lit("niveaux/TINY.sol"), (std::vector<uint8_t>{0x70, 0xD0})); // 11, then down 01
-    EXPECT_EQ(d.lit("niveaux/TINY.ind"), Record(0, 2) + Record(1, 2));
+    EXPECT_EQ(lit(FichierJoueur), joueurIni); // loading and quitting without saving leave it
+    EXPECT_EQ(lit("options.dat"), optionsLivrees);
+    EXPECT_EQ(lit("niveaux/TINY.sol"), (std::vector<uint8_t>{0x70, 0xD0})); // 11, then down 01
+    EXPECT_EQ(lit("niveaux/TINY.ind"), Record(0, 2) + Record(1, 2));
+}
+
+TEST_F(PartieReelle, SaveQuitAndLoadAgain) {
+    JoueDeuxParties(d.qchemin(), {}, d.chemin(), optionsAvant);
+}
+
+// Runs a command; true when it ran and ended with 0.
+bool Lance(const QString& programme, const QStringList& arguments, QString* sortie = nullptr) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(programme, arguments);
+    const bool fini = p.waitForFinished(60000);
+    if (sortie)
+        *sortie = QString::fromLocal8Bit(p.readAll());
+    return fini && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// A folder mounted read-only over itself for the life of the object; ok() says whether the
+// system allowed it.
+class MontageLectureSeule {
+  public:
+    explicit MontageLectureSeule(const QString& dossier) : dossier_(dossier) {
+        monte_ = Lance("mount", {"--bind", dossier, dossier}, &refus_);
+        ok_ = monte_ && Lance("mount", {"-o", "remount,ro,bind", dossier, dossier}, &refus_);
+    }
+    ~MontageLectureSeule() {
+        if (monte_)
+            Lance("umount", {dossier_});
+    }
+    bool ok() const { return ok_; }
+    const QString& refus() const { return refus_; }
+
+  private:
+    QString dossier_, refus_;
+    bool monte_ = false, ok_ = false;
+};
+
+// The game installed by cmake --install, its data replaced by the fixture's (graphics, options,
+// the set TINY), the prefix mounted read-only: the player's files all go to XDG_DATA_HOME.
+TEST_F(PartieReelle, InstalledUnderAReadOnlyPrefix) {
+    if (CMake.isEmpty())
+        GTEST_SKIP() << "no build folder given: the installed game is not tried";
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a read-only bind mount needs root: the installed game is not tried";
+    DossierTemporaire installe, xdg;
+    const QString prefixe = QString::fromStdString(installe.chemin().string());
+    QString sortie;
+    ASSERT_TRUE(Lance(CMake, {"--install", Construction, "--prefix", prefixe}, &sortie))
+        << sortie.toStdString();
+    const fs::path donnees = installe.chemin() / "share/games/zorvane";
+    ASSERT_TRUE(fs::is_regular_file(installe.chemin() / "games/zorvane"));
+    fs::remove_all(donnees / "niveaux");
+    fs::remove(donnees / "options.dat");
+    fs::copy(d.chemin() / "niveaux", donnees / "niveaux", fs::copy_options::recursive);
+    fs::copy(d.chemin() / "Graphics", donnees / "Graphics", fs::copy_options::recursive);
+    fs::copy_file(d.chemin() / "options.dat", donnees / "options.dat");
+    const auto livre = installe.contenu();
+
+    MontageLectureSeule montage(prefixe);
+    if (!montage.ok())
+        GTEST_SKIP() << "the system refuses the read-only mount: " << montage.refus().toStdString();
+    JoueDeuxParties(prefixe + "/games", QString::fromStdString(xdg.chemin().string()),
+                    xdg.chemin() / "zorvane", optionsAvant);
+    EXPECT_EQ(installe.contenu(), livre);
 }
 
 // A desktop logout or `kill` closes the game as its close box does, without asking about the
@@ -379,11 +460,15 @@ int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen"); // this program draws the fixture's bitmaps only
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s GAME_EXECUTABLE\n", argv[0]);
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: %s GAME_EXECUTABLE [CMAKE BUILD_FOLDER]\n", argv[0]);
         return 2;
     }
     Executable = QString::fromLocal8Bit(argv[1]);
+    if (argc == 4) {
+        CMake = QString::fromLocal8Bit(argv[2]);
+        Construction = QString::fromLocal8Bit(argv[3]);
+    }
     try {
         ServeurX serveur;
         return RUN_ALL_TESTS();

@@ -36,6 +36,16 @@ std::vector<uint8_t> DossierTemporaire::lit(const fs::path& relatif) const {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
+std::map<std::string, std::vector<uint8_t>> DossierTemporaire::contenu() const {
+    std::map<std::string, std::vector<uint8_t>> c;
+    for (const auto& e : fs::recursive_directory_iterator(chemin_))
+        if (e.is_regular_file()) {
+            const fs::path relatif = fs::relative(e.path(), chemin_);
+            c[relatif.generic_string()] = lit(relatif);
+        }
+    return c;
+}
+
 TNiveau Plateau(const std::vector<std::string>& lignes) {
     TNiveau n;
     uint8_t y = 0;

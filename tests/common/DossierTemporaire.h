@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ class DossierTemporaire {
 
     void ecrit(const fs::path& relatif, const std::vector<uint8_t>& octets) const;
     std::vector<uint8_t> lit(const fs::path& relatif) const;
+    // Every file of the folder by its relative path, with its bytes: what a command wrote.
+    std::map<std::string, std::vector<uint8_t>> contenu() const;
 
   private:
     fs::path chemin_;

@@ -163,4 +163,30 @@ TEST(SansPeripherique, TheGameRunsSilentAfterOneLineOnStandardError) {
     }
 }
 
+// Without a sound card, ALSA and whatever SDL tries on its own keep quiet: the game's line is all
+// that reaches standard error.
+TEST(SansPeripherique, OnlyTheGamesLineReachesStandardError) {
+    for (const char* pilote : {"alsa", ""}) {
+        SCOPED_TRACE(*pilote ? pilote : "SDL's own choice");
+        if (*pilote)
+            setenv("SDL_AUDIODRIVER", pilote, 1);
+        else
+            unsetenv("SDL_AUDIODRIVER");
+        testing::internal::CaptureStderr();
+        bool actif = false;
+        {
+            TAudio audio;
+            actif = audio.actif();
+        }
+        const std::string sortie = testing::internal::GetCapturedStderr();
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        if (actif) {
+            std::printf("a sound device opened: nothing to check with %s\n", pilote);
+            continue;
+        }
+        EXPECT_TRUE(sortie.starts_with("Zorvane : pas de périphérique audio")) << sortie;
+        EXPECT_EQ(std::count(sortie.begin(), sortie.end(), '\n'), 1) << sortie;
+    }
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 // Draws the product's pictures: the graphics sets as BMP files for the game's Graphics folder,
-// and the pictures of the windows and the toolbar glyphs as PNG files.
+// the pictures of the windows and the toolbar glyphs as PNG files, and the desktop's icon at its
+// usual sizes.
 //   zv_graphismes <Graphics folder> <pictures folder>
 #include "Bitmaps.h"
 #include "Graphisme.h"
@@ -18,6 +19,24 @@ static bool ecrisPng(const Images& images, const QDir& dossier) {
             std::fprintf(stderr, "zv_graphismes: cannot write %s\n",
                          qPrintable(dossier.filePath(nom)));
             return false;
+        }
+    }
+    return true;
+}
+
+// The desktop's icon at the sizes of its icon theme: icones/<n>x<n>/zorvane.png.
+static bool ecrisIcones(const Images& fenetres, const QDir& images) {
+    for (const auto& [nom, image] : fenetres) {
+        if (nom != "icone.png")
+            continue;
+        for (int cote : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString taille = QString("icones/%1x%1").arg(cote);
+            if (!QDir().mkpath(images.filePath(taille)))
+                return false;
+            const QImage reduite =
+                image.scaled(cote, cote, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            if (!ecrisPng({{taille + "/zorvane.png", reduite}}, images))
+                return false;
         }
     }
     return true;
@@ -44,5 +63,9 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    return ecrisPng(imagesDesFenetres(), images) && ecrisPng(glyphes(), images) ? 0 : 1;
+    const Images fenetres = imagesDesFenetres();
+    return ecrisPng(fenetres, images) && ecrisPng(glyphes(), images) &&
+                   ecrisIcones(fenetres, images)
+               ? 0
+               : 1;
 }

@@ -23,17 +23,21 @@ QString Chemin(const fs::path& p) {
     return QFile::decodeName(p.c_str());
 }
 
-// The folders, the player's created at the first start, the shipped sets brought into it.
+// The folders, the player's created at the first start.
 TDossiers PrepareDossiers(const TLigneDeCommande& ligne) {
     const TContexteDossiers contexte{DossierDeLExecutable(), ZORVANE_DONNEES_INSTALLEES,
                                      ligne.dossier, VariableDEnvironnement, DossierInscriptible};
     const TDossiers dossiers = ChoisitDossiers(contexte);
     CreeDossierDuJoueur(dossiers);
-    if (!dossiers.UnSeul())
-        for (const std::string& e :
-             AccueilleEnsemblesLivres(dossiers.Donnees, dossiers.Joueur).Erreurs)
-            std::cerr << "Zorvane : " << e << std::endl;
     return dossiers;
+}
+
+// The shipped sets brought into the player's folder, once this game holds it.
+void AccueilleLivres(const TDossiers& dossiers) {
+    if (dossiers.UnSeul())
+        return;
+    for (const std::string& e : AccueilleEnsemblesLivres(dossiers.Donnees, dossiers.Joueur).Erreurs)
+        std::cerr << "Zorvane : " << e << std::endl;
 }
 
 } // namespace
@@ -71,10 +75,12 @@ int main(int argc, char* argv[]) {
         Erreur(nullptr, QString::fromStdString(probleme));
         return 1;
     }
-    // One game per player's folder: what the game writes lives there.
+    // One game per player's folder (the game's folder in portable mode): the lock is taken
+    // before anything writes in it.
     const auto verrou = PrendDossier(Chemin(dossiers.Joueur));
     if (!verrou)
         return 1; // another game holds the folder
+    AccueilleLivres(dossiers);
     TMainForm fenetre(Chemin(dossiers.Donnees), Chemin(dossiers.Joueur));
     FermeAuxSignaux(fenetre);
     fenetre.show();

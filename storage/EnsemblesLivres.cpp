@@ -1,5 +1,6 @@
 #include "EnsemblesLivres.h"
 
+#include "ChangementEnsemble.h"
 #include "Cp1252.h"
 #include "Ensemble.h"
 #include "Erreur.h"
@@ -25,7 +26,6 @@ constexpr std::array<const char*, 4> Extensions{".des", ".niv", ".sol", ".ind"};
 enum { Des, Niv, Sol, Ind };
 // A set's file is a few kilobytes; a much larger one cannot come from the game.
 constexpr uint64_t TailleMaximale = 4u << 20;
-constexpr const char* FichierPret = "pret"; // written last in the waiting folder: it is whole
 
 using TFichiers = std::array<Octets, 4>; // .des, .niv, .sol, .ind
 
@@ -202,63 +202,28 @@ void FusionneSolutions(const TFichiers& copie, TFichiers& livre) {
     livre[Ind] = std::move(ind);
 }
 
-// ---- Copies written whole before they replace anything
+// ---- Writing a version into the player's folder
 
-fs::path Attente(const std::string& nom) {
-    return fs::path(DossierLivraison) / SurDisque(nom);
-}
-
-void Prepare(const fs::path& joueur, const std::string& nom, const TFichiers& f,
-             const TLigne& ligne) {
-    const fs::path attente = joueur / Attente(nom);
-    fs::remove_all(attente);
-    fs::create_directories(attente);
+// The set's four files replaced together (or not at all), then recorded. A start stopped between
+// the two finds the files already as the version: they count as unedited, and are recorded then.
+void Installe(const fs::path& joueur, const std::string& nom, const TFichiers& f,
+              const TLigne& ligne, TRegistre& registre) {
+    ChangementEnsemble changement(joueur, nom);
     for (std::size_t i = 0; i < Extensions.size(); ++i)
-        RemplaceFichier(joueur, Attente(nom) / (SurDisque(nom) + Extensions[i]), f[i].data(),
-                        f[i].size());
-    const std::string texte = Ligne(nom, ligne);
-    RemplaceFichier(joueur, Attente(nom) / FichierPret, texte.data(), texte.size());
+        changement.nouveau(Extensions[i]).ecrit(f[i].data(), f[i].size());
+    changement.valide();
+    registre[nom] = ligne;
+    EcritRegistre(joueur, registre);
 }
 
-// Moves a whole waiting copy into niveaux/ and records it; drops one that is not whole. Running
-// it again after an interruption ends the same way.
-void Acheve(const fs::path& joueur, const std::string& nom, TRegistre& registre) {
-    const fs::path attente = joueur / Attente(nom);
-    std::error_code e;
-    std::optional<std::pair<std::string, TLigne>> ligne;
-    if (fs::exists(attente / FichierPret, e)) {
-        const Octets o = LitTout(joueur, Attente(nom) / FichierPret);
-        std::string texte(o.begin(), o.end());
-        if (!texte.empty() && texte.back() == '\n')
-            texte.pop_back();
-        ligne = LitLigne(texte);
-    }
-    if (ligne && ligne->first == nom) {
-        for (const char* ext : Extensions)
-            if (const fs::path f = attente / (SurDisque(nom) + ext); fs::exists(f, e))
-                fs::rename(f, joueur / CheminEnsemble(nom, ext));
-        if (registre[nom] != ligne->second) {
-            registre[nom] = ligne->second;
-            EcritRegistre(joueur, registre);
-        }
-    }
-    fs::remove_all(attente);
-}
-
-void AcheveInterrompues(const fs::path& joueur, TRegistre& registre, TBilanLivraison& bilan) {
-    std::error_code e;
-    if (!fs::is_directory(joueur / DossierLivraison, e))
-        return;
-    for (const auto& entree : fs::directory_iterator(joueur / DossierLivraison, e)) {
-        const std::string fichier = entree.path().filename().string();
-        try {
-            if (const auto nom = NomDuDisque(fichier))
-                Acheve(joueur, *nom, registre);
-            else
-                fs::remove_all(entree.path());
-        } catch (const std::exception& x) {
-            bilan.Erreurs.push_back("ensemble livré " + fichier + " : " + x.what());
-        }
+// The player's files of the set are this version's as shipped: a copy whose recording was cut
+// short.
+bool CopieDe(const fs::path& joueur, const std::string& nom, const TLigne& version) {
+    try {
+        const TFichiers f = LitEnsemble(joueur, nom);
+        return Empreinte({&f[Des], &f[Niv], &f[Sol], &f[Ind]}) == version.livree;
+    } catch (const ErreurES&) {
+        return false;
     }
 }
 
@@ -284,7 +249,6 @@ TBilanLivraison AccueilleEnsemblesLivres(const fs::path& donnees, const fs::path
         bilan.Erreurs.push_back(std::string("registre des ensembles livrés : ") + x.what());
         return bilan; // without it, no copy can be told from the player's own sets
     }
-    AcheveInterrompues(joueur, registre, bilan);
     for (const std::string& nom : EnsemblesDe(donnees)) {
         try {
             TFichiers livre = LitEnsemble(donnees, nom);
@@ -293,10 +257,9 @@ TBilanLivraison AccueilleEnsemblesLivres(const fs::path& donnees, const fs::path
             const auto connue = registre.find(nom);
             const bool present = UnFichierExiste(joueur, nom);
             if (connue == registre.end()) {
-                if (present)
+                if (present && !CopieDe(joueur, nom, nouvelle))
                     continue; // the player's own set under this name
-                Prepare(joueur, nom, livre, nouvelle);
-                Acheve(joueur, nom, registre);
+                Installe(joueur, nom, livre, nouvelle, registre);
                 bilan.Copies.push_back(SurDisque(nom));
                 continue;
             }
@@ -308,8 +271,7 @@ TBilanLivraison AccueilleEnsemblesLivres(const fs::path& donnees, const fs::path
             if (empreinte != connue->second.copie && empreinte != nouvelle.copie)
                 continue; // edited by the player
             FusionneSolutions(copie, livre);
-            Prepare(joueur, nom, livre, nouvelle);
-            Acheve(joueur, nom, registre);
+            Installe(joueur, nom, livre, nouvelle, registre);
             bilan.MisesAJour.push_back(SurDisque(nom));
         } catch (const std::exception& x) {
             bilan.Erreurs.push_back("ensemble livré " + SurDisque(nom) + " : " + x.what());

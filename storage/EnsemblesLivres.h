@@ -11,9 +11,9 @@
 //
 // What was copied is remembered in the player's folder, in the text file ensembles-livres.txt,
 // one line per set: the name, the fingerprint of the .des and .niv copied, the fingerprint of the
-// shipped version's four files. A copy or an update is first written whole into
-// .livraison/<name>/ and moved into niveaux/ only then, so an interrupted start finishes it the
-// next time instead of leaving a set whose solutions belong to other levels.
+// shipped version's four files. The four files of a copy or an update change together
+// (ChangementEnsemble), then the register; a start stopped in between is made good the next
+// time, the set's files being then exactly those of the version.
 #pragma once
 
 #include <filesystem>
@@ -25,7 +25,6 @@ namespace zorvane {
 namespace fs = std::filesystem;
 
 inline constexpr const char* FichierEnsemblesLivres = "ensembles-livres.txt";
-inline constexpr const char* DossierLivraison = ".livraison";
 
 // The sets by their names on disk (UTF-8).
 struct TBilanLivraison {

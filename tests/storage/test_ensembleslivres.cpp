@@ -1,6 +1,6 @@
 // The shipped sets brought into the player's folder: the first copy, the update of a copy the
 // player did not edit (the player's solutions kept where shorter), the copies and sets left
-// alone, an interrupted update finished, and damaged files.
+// alone, a start cut short between the files and the register, and damaged files.
 #include "Cp1252.h"
 #include "DossierTemporaire.h"
 #include "Ensemble.h"
@@ -111,7 +111,6 @@ class EnsemblesLivres : public ::testing::Test {
         const auto avant = donnees.contenu();
         TBilanLivraison b = AccueilleEnsemblesLivres(donnees, joueur);
         EXPECT_EQ(donnees.contenu(), avant);
-        EXPECT_FALSE(fs::exists(joueur.chemin() / DossierLivraison / "SET"));
         return b;
     }
 
@@ -245,43 +244,33 @@ TEST_F(EnsemblesLivres, LeavesEditedCopiesOwnSetsAndDeletedCopiesAlone) {
     }
 }
 
-// An update stopped after some of its files were moved is finished at the next start.
-TEST_F(EnsemblesLivres, InterruptedUpdateIsFinishedAtTheNextStart) {
+// A start stopped after the set's files changed but before the register was written.
+TEST_F(EnsemblesLivres, UpdateCutShortBeforeItWasRecordedIsMadeGoodAtTheNextStart) {
     Ensemble(donnees, "SET", {{A, Solution{6, 0x11}}, {B, std::nullopt}});
     Accueille();
     Resout(2, {5, 0x22});
     Ensemble(donnees, "SET", {{B, Solution{7, 0x32}}, {C, std::nullopt}}, "Nouvelle version");
-
     // The same update, run to its end in a copy of the player's folder.
     DossierTemporaire fini;
     fs::copy(joueur.chemin(), fini.chemin(),
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     AccueilleEnsemblesLivres(donnees, fini);
-    // Stopped with the .des and .niv moved, the .sol and .ind still waiting.
-    const fs::path attente = fs::path(DossierLivraison) / "SET";
-    fs::create_directories(joueur.chemin() / attente);
-    for (const char* ext : {".des", ".niv"})
-        joueur.ecrit("niveaux/SET" + std::string(ext), Fichier(fini, "SET", ext));
-    for (const char* ext : {".sol", ".ind"})
-        joueur.ecrit(attente / ("SET" + std::string(ext)), Fichier(fini, "SET", ext));
-    const Octets registre = fini.lit(FichierEnsemblesLivres);
-    joueur.ecrit(attente / "pret", registre); // the register holds this one line
+    for (const char* ext : {".des", ".niv", ".sol", ".ind"})
+        joueur.ecrit(Chemin("SET", ext), Fichier(fini, "SET", ext));
 
-    const TBilanLivraison b = Accueille();
-    EXPECT_TRUE(b.Erreurs.empty());
-    EXPECT_TRUE(b.MisesAJour.empty()); // finished, not done again over the moved files
+    EXPECT_EQ(Accueille().MisesAJour, std::vector<std::string>{"SET"});
     EXPECT_EQ(joueur.contenu(), fini.contenu());
     EXPECT_EQ(Solutions(joueur, "SET"),
               (std::vector<std::optional<Solution>>{Solution{5, 0x22}, std::nullopt}));
 }
 
-TEST_F(EnsemblesLivres, CopyStoppedBeforeItWasWholeIsDropped) {
+TEST_F(EnsemblesLivres, CopyCutShortBeforeItWasRecordedIsRecordedAndLaterUpdated) {
     Ensemble(donnees, "SET", {{A, std::nullopt}});
-    const fs::path attente = fs::path(DossierLivraison) / "SET";
-    fs::create_directories(joueur.chemin() / attente);
-    joueur.ecrit(attente / "SET.niv", {1, 2, 3}); // no "pret": never finished
+    for (const char* ext : {".des", ".niv", ".sol", ".ind"})
+        joueur.ecrit(Chemin("SET", ext), Fichier(donnees, "SET", ext));
     EXPECT_EQ(Accueille().Copies, std::vector<std::string>{"SET"});
-    EXPECT_EQ(Fichier(joueur, "SET", ".niv"), Fichier(donnees, "SET", ".niv"));
+    Ensemble(donnees, "SET", {{A, Solution{6, 0x31}}});
+    EXPECT_EQ(Accueille().MisesAJour, std::vector<std::string>{"SET"});
 }
 
 TEST_F(EnsemblesLivres, DamagedFilesAreReportedAndTheOtherSetsStillCopied) {

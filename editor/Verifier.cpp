@@ -22,23 +22,6 @@ namespace zorvane {
 
 namespace {
 
-// The solver's moves as the move log of a player who made them.
-TJournal JournalDe(const std::vector<TCoup>& coups, const std::string& ensemble) {
-    TJournal j;
-    j.NomFichier = ensemble;
-    ViderJournal(j);
-    bool boule = true;
-    for (const TCoup& c : coups) {
-        if (c.boule != boule)
-            AjouteCoup(j, 0, 0);
-        boule = c.boule;
-        AjouteCoup(j, c.dx, c.dy);
-    }
-    if (!j.Attente.empty())
-        RangeOctet(j);
-    return j;
-}
-
 bool MemePeinture(const TNiveau& a, const TNiveau& b) {
     return a.Grille == b.Grille;
 }
@@ -148,7 +131,7 @@ void TEditeur::OffreOptimum() {
     const ResultatSolveur* r = ReponsePourPeinture();
     if (!r || r->verdict != VerdictSolveur::Resolu || r->coups.empty())
         return;
-    TJournal j = JournalDe(r->coups, f.NivEdit.NomFichier);
+    TJournal j = JournalDesCoups(r->coups, f.NivEdit.NomFichier);
     TSoluce lecteur;
     lecteur.NomFichier = f.NivEdit.NomFichier;
     LitIndex(f.Jeu(), lecteur, NumeroNiveau(f.NivEdit));
@@ -161,7 +144,9 @@ void TEditeur::RegardeOptimum() {
     if (!reponse_ || reponse_->second.verdict != VerdictSolveur::Resolu)
         return;
     const auto& [depart, r] = *reponse_;
-    const TJournal j = JournalDe(r.coups, f.NivEdit.NomFichier);
+    TJournal j = JournalDesCoups(r.coups, f.NivEdit.NomFichier);
+    if (!j.Attente.empty())
+        RangeOctet(j); // the replay reads packed bytes only
     TSoluce soluce;
     soluce.NomFichier = j.NomFichier;
     soluce.Octets = j.Octets;

@@ -43,16 +43,7 @@ EnsembleTexte ExporteEnsemble(const fs::path& jeu, const std::string& nom) {
 
 int EnregistreSolution(const fs::path& jeu, const std::string& nom, int32_t numero,
                        const std::vector<TCoup>& coups) {
-    TJournal journal;
-    ViderJournal(journal);
-    journal.NomFichier = nom;
-    bool boule = true;
-    for (const TCoup& c : coups) {
-        if (c.boule != boule)
-            AjouteCoup(journal, 0, 0);
-        boule = c.boule;
-        AjouteCoup(journal, c.dx, c.dy);
-    }
+    TJournal journal = JournalDesCoups(coups, nom);
     TSoluce lecteur;
     lecteur.NomFichier = nom;
     LitIndex(jeu, lecteur, numero);

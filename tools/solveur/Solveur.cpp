@@ -46,4 +46,18 @@ int NombreDeCodes(const std::vector<TCoup>& coups) {
     return codes;
 }
 
+TJournal JournalDesCoups(const std::vector<TCoup>& coups, const std::string& ensemble) {
+    TJournal j;
+    ViderJournal(j);
+    j.NomFichier = ensemble;
+    bool boule = true;
+    for (const TCoup& c : coups) {
+        if (c.boule != boule)
+            AjouteCoup(j, 0, 0);
+        boule = c.boule;
+        AjouteCoup(j, c.dx, c.dy);
+    }
+    return j;
+}
+
 } // namespace zorvane

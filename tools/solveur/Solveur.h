@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Niveau.h"
+#include "Soluce.h"
 
 #include <atomic>
 #include <chrono>
@@ -61,5 +62,8 @@ ResultatSolveur Resous(const TNiveau& n, const OptionsSolveur& options = {});
 
 // 1 + moves + changes of piece before a move, the ball being active at first; 0 without moves.
 int NombreDeCodes(const std::vector<TCoup>& coups);
+
+// The move log of a player who made these moves, for the solution files of set `ensemble`.
+TJournal JournalDesCoups(const std::vector<TCoup>& coups, const std::string& ensemble);
 
 } // namespace zorvane

@@ -57,24 +57,24 @@ void TEditeur::CommenceTest() {
 }
 
 void TEditeur::ChangeTest() {
-    f.JoueGeste(test_, Geste{true});
-    MajAnnulerTest();
+    f.JoueGeste(test_, Geste{true}, [this](const TResultatCoup&) { MajAnnulerTest(); });
 }
 
 void TEditeur::KeyDownTest(uint16_t code) {
-    const TResultatCoup r = f.JoueGeste(test_, InterpreteTouche(f.Touches, code));
-    if (!r.change && r.resolu) {
-        f.GestionClavier = TMainForm::Clavier::Aucun;
-        Commande(&f, [this] {
-            TSoluce lecteur;
-            lecteur.NomFichier = ensembleTeste_;
-            LitIndex(f.Jeu(), lecteur, NumeroNiveau(test_.Niveau()));
-            const uint16_t avant = lecteur.Index.NbCodes;
-            test_.EnregistreSolution(f.Jeu(), ensembleTeste_);
-            Information(&f, MessageResolu(test_.Journal().NbCodes, avant));
-        });
-    }
-    MajAnnulerTest();
+    f.JoueGeste(test_, InterpreteTouche(f.Touches, code), [this](const TResultatCoup& r) {
+        if (!r.change && r.resolu) {
+            f.GestionClavier = TMainForm::Clavier::Aucun;
+            Commande(&f, [this] {
+                TSoluce lecteur;
+                lecteur.NomFichier = ensembleTeste_;
+                LitIndex(f.Jeu(), lecteur, NumeroNiveau(test_.Niveau()));
+                const uint16_t avant = lecteur.Index.NbCodes;
+                test_.EnregistreSolution(f.Jeu(), ensembleTeste_);
+                Information(&f, MessageResolu(test_.Journal().NbCodes, avant));
+            });
+        }
+        MajAnnulerTest();
+    });
 }
 
 void TEditeur::AnnulerTestClick() {

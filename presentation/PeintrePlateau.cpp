@@ -2,12 +2,18 @@
 
 #include "ImageWidget.h"
 
-#include <QThread>
-
 namespace zorvane {
 
 TPeintrePlateau::TPeintrePlateau(ImageWidget& plateau, QObject* parent)
-    : QObject(parent), plateau_(plateau) {}
+    : QObject(parent), plateau_(plateau) {
+    // After each step's pause: the next step, or the end once the piece stands on its cell.
+    connect(&minuterie_, &QTimer::timeout, this, [this] {
+        if (arrive_)
+            Fin();
+        else
+            arrive_ = Pas();
+    });
+}
 
 void TPeintrePlateau::Dessine(const TNiveau& niveau) {
     QPainter p(&plateau_.image());
@@ -51,27 +57,53 @@ void TPeintrePlateau::Rafraichit() {
     plateau_.repaint();
 }
 
-void TPeintrePlateau::Anime(const TResultatCoup& coup, int pauseMs) {
-    if (!coup.bouge)
+void TPeintrePlateau::Anime(const TResultatCoup& coup, int pauseMs, std::function<void()> ensuite) {
+    while (enCours_) // a slide never starts over another: the one in progress ends first
+        Termine();
+    coup_ = coup;
+    ensuite_ = std::move(ensuite);
+    x_ = coup.depart.x;
+    y_ = coup.depart.y;
+    zelmite_ = 0;
+    enCours_ = true;
+    arrive_ = !coup.bouge || Pas();
+    if (pauseMs <= 0 || !coup.bouge) {
+        Termine();
         return;
-    const QPixmap& piece = coup.boule ? tuiles_.Boule : tuiles_.Carre;
-    int x = coup.depart.x;
-    int y = coup.depart.y;
-    std::size_t zelmite = 0;
-    do {
-        DessineCase(x, y, nullptr);
-        x += coup.dx;
-        y += coup.dy;
-        if (zelmite < coup.zelmites.size() &&
-            coup.zelmites[zelmite] == TPosition{uint8_t(x), uint8_t(y)}) {
-            ++zelmite;
-            DessineCase(x, y, nullptr);
-            emit zelmitePrise();
-        }
-        PoseTuile(x, y, piece);
-        Rafraichit();
-        QThread::msleep(unsigned(pauseMs));
-    } while (x != coup.arrivee.x || y != coup.arrivee.y);
+    }
+    minuterie_.start(pauseMs);
+}
+
+bool TPeintrePlateau::Pas() {
+    DessineCase(x_, y_, nullptr);
+    x_ += coup_.dx;
+    y_ += coup_.dy;
+    if (zelmite_ < coup_.zelmites.size() &&
+        coup_.zelmites[zelmite_] == TPosition{uint8_t(x_), uint8_t(y_)}) {
+        ++zelmite_;
+        DessineCase(x_, y_, nullptr);
+        emit zelmitePrise();
+    }
+    PoseTuile(x_, y_, coup_.boule ? tuiles_.Boule : tuiles_.Carre);
+    Rafraichit();
+    return x_ == coup_.arrivee.x && y_ == coup_.arrivee.y;
+}
+
+void TPeintrePlateau::Termine() {
+    if (!enCours_)
+        return;
+    while (!arrive_)
+        arrive_ = Pas();
+    Fin();
+}
+
+void TPeintrePlateau::Fin() {
+    minuterie_.stop();
+    enCours_ = false;
+    const std::function<void()> ensuite = std::move(ensuite_);
+    ensuite_ = nullptr;
+    if (ensuite)
+        ensuite();
 }
 
 } // namespace zorvane

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QPixmap>
+#include <QTimer>
+#include <functional>
 
 namespace zorvane {
 
@@ -35,16 +37,31 @@ class TPeintrePlateau : public QObject {
     void PoseTuile(int x, int y, const QPixmap& tuile);
     void Rafraichit(); // shows what was drawn, at once
 
-    // The slide of a move that advanced: one cell per step, each step shown at once, pauseMs
-    // between two steps. Only the tiles that change are drawn.
-    void Anime(const TResultatCoup& coup, int pauseMs);
+    // The slide of a move: one cell per step, each step shown at once, then a pause of pauseMs
+    // on a timer, so the event loop runs meanwhile; `ensuite` runs once the slide is over.
+    // Only the tiles that change are drawn. With no pause, or a move that did not advance, the
+    // slide is drawn and `ensuite` runs before Anime returns.
+    void Anime(const TResultatCoup& coup, int pauseMs, std::function<void()> ensuite);
+    bool EnCours() const { return enCours_; }
+    // The slide in progress drawn to its end at once, then its continuation run.
+    void Termine();
 
   signals:
     void zelmitePrise(); // the slide reached a gem the ball takes
 
   private:
+    bool Pas(); // one cell further; true once the piece stands on its cell
+    void Fin();
+
     ImageWidget& plateau_;
     TTuiles tuiles_;
+    QTimer minuterie_;
+    bool enCours_ = false;
+    bool arrive_ = false;
+    TResultatCoup coup_;
+    int x_ = 0, y_ = 0;
+    std::size_t zelmite_ = 0;
+    std::function<void()> ensuite_;
 };
 
 } // namespace zorvane

@@ -88,19 +88,24 @@ void TMainForm::RegardeSolution(const TNiveau& depart, const TSoluce& soluce,
 void TMainForm::JoueSoluce() {
     Timer->stop();
     const int code = CoupSuivant(ReplayMemoire ? ReplayMemoire->lue : SoluceJeu);
-    if (code == CoupChangement) {
-        JoueGeste(soluce_, Geste{true});
-    } else if (code == CoupFin) {
+    if (code == CoupFin) {
         // A damaged solution that ends before the level is solved: the replay stops there.
         TimerHandler = GestionTimer::Aucun;
-    } else {
-        RewindTag = 0;
-        // A move the piece cannot make (an outdated solution) is skipped: nothing moves.
-        const TDirection d = DirectionsDesCoups[code];
-        if (JoueGeste(soluce_, Geste{false, d.dx, d.dy}).resolu)
-            TimerHandler = GestionTimer::Aucun;
+        Timer->start();
+        return;
     }
-    Timer->start();
+    if (code != CoupChangement)
+        RewindTag = 0;
+    // A move the piece cannot make (an outdated solution) is skipped: nothing moves.
+    const Geste geste = code == CoupChangement ? Geste{true}
+                                               : Geste{false, DirectionsDesCoups[code].dx,
+                                                       DirectionsDesCoups[code].dy};
+    // The next step comes one whole interval after this one's slide.
+    JoueGeste(soluce_, geste, [this](const TResultatCoup& r) {
+        if (!r.change && r.resolu)
+            TimerHandler = GestionTimer::Aucun;
+        Timer->start();
+    });
 }
 
 void TMainForm::RewindSBClick() {

@@ -10,21 +10,54 @@
 
 namespace zorvane {
 
-TResultatCoup TMainForm::JoueGeste(TNiveauEnJeu& niveau, const Geste& geste) {
+void TMainForm::JoueGeste(TNiveauEnJeu& niveau, const Geste& geste,
+                          const std::function<void(const TResultatCoup&)>& ensuite) {
     if (geste.change) {
         if (EffetsSonores())
             JoueSon("slotclck.wav", 2);
         const TResultatCoup r = niveau.Change();
         DessineActif(r.boule);
-        return r;
+        ensuite(r);
+        return;
     }
     const TResultatCoup r = niveau.Joue(geste.dx, geste.dy);
-    if (r.bouge) {
-        if (EffetsSonores())
-            JoueSon(r.boule ? "move01.wav" : "move02.wav", 2);
-        peintre_->Anime(r, PauseAnimationMs);
+    if (!r.bouge) {
+        ensuite(r);
+        return;
     }
-    return r;
+    if (EffetsSonores())
+        JoueSon(r.boule ? "move01.wav" : "move02.wav", 2);
+    peintre_->Anime(r, PauseAnimationMs, [this, r, ensuite] {
+        ensuite(r);
+        ToucheSuivante();
+    });
+}
+
+void TMainForm::ToucheSuivante() {
+    while (!touchesEnAttente_.empty() && !peintre_->EnCours()) {
+        const uint16_t code = touchesEnAttente_.front();
+        touchesEnAttente_.pop_front();
+        TraiteTouche(code);
+    }
+}
+
+void TMainForm::TraiteTouche(uint16_t code) {
+    switch (GestionClavier) {
+    case Clavier::Jeu:
+        Commande(this, [&] { FormKeyDown(code); });
+        break;
+    case Clavier::Test:
+        if (KeyDownTest)
+            Commande(this, [&] { KeyDownTest(code); });
+        break;
+    case Clavier::Aucun:
+        break;
+    }
+}
+
+void TMainForm::AcheveGlissements() {
+    while (peintre_->EnCours())
+        peintre_->Termine();
 }
 
 void TMainForm::DessineActif(bool boule) {
@@ -42,16 +75,17 @@ void TMainForm::FormKeyDown(uint16_t code) {
     Frappe.insert(Frappe.begin(), char(code & 0xFF));
     if (Frappe.size() > 12)
         Frappe.resize(12);
-    const TResultatCoup r = JoueGeste(jeu_.EnJeu(), InterpreteTouche(Touches, code));
-    MajAnnuler();
-    if (r.change)
-        return;
-    if (r.bouge && !RecommencerM->isEnabled()) {
-        RecommencerM->setEnabled(true);
-        RecommencerSB->setEnabled(true);
-    }
-    if (r.resolu)
-        Commande(this, [this] { NiveauResolu(); });
+    JoueGeste(jeu_.EnJeu(), InterpreteTouche(Touches, code), [this](const TResultatCoup& r) {
+        MajAnnuler();
+        if (r.change)
+            return;
+        if (r.bouge && !RecommencerM->isEnabled()) {
+            RecommencerM->setEnabled(true);
+            RecommencerSB->setEnabled(true);
+        }
+        if (r.resolu)
+            Commande(this, [this] { NiveauResolu(); });
+    });
 }
 
 void TMainForm::ImgSwapClick() {
@@ -60,10 +94,8 @@ void TMainForm::ImgSwapClick() {
             ImgSwapTest();
         return;
     }
-    if (GestionClavier == Clavier::Jeu) {
-        JoueGeste(jeu_.EnJeu(), Geste{true});
-        MajAnnuler();
-    }
+    if (GestionClavier == Clavier::Jeu)
+        JoueGeste(jeu_.EnJeu(), Geste{true}, [this](const TResultatCoup&) { MajAnnuler(); });
 }
 
 void TMainForm::AnnulerMClick() {

@@ -9,6 +9,7 @@
 #include "Messages.h"
 #include "Musique.h"
 #include "Options.h"
+#include "PeintrePlateau.h"
 #include "Texte.h"
 
 #include <QAction>
@@ -58,6 +59,7 @@ TMainForm::TMainForm(const QString& donnees, const QString& joueur, QWidget* par
     Editeur = new TEditeur(*this);
     InstalleVue(Vue::Jeu);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    qApp->installEventFilter(this);
     Demarrage();
 }
 
@@ -140,6 +142,7 @@ bool TMainForm::event(QEvent* e) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
+    AcheveGlissements();
     bool ferme = true;
     Commande(this, [&] { ferme = Arret(); });
     e->setAccepted(ferme);
@@ -192,19 +195,36 @@ void TMainForm::keyPressEvent(QKeyEvent* e) {
     // A shortcut of the menu bar belongs to the menu, even while its item is disabled.
     if (RaccourciDuMenu(e))
         return;
-    const uint16_t code = CodeVirtuel(e);
-    switch (GestionClavier) {
-    case Clavier::Jeu:
-        Commande(this, [&] { FormKeyDown(code); });
-        break;
-    case Clavier::Test:
-        if (KeyDownTest)
-            Commande(this, [&] { KeyDownTest(code); });
-        break;
-    case Clavier::Aucun:
+    if (GestionClavier == Clavier::Aucun) {
         QMainWindow::keyPressEvent(e);
+        return;
+    }
+    const uint16_t code = CodeVirtuel(e);
+    if (peintre_->EnCours())
+        touchesEnAttente_.push_back(code);
+    else
+        TraiteTouche(code);
+}
+
+bool TMainForm::eventFilter(QObject* objet, QEvent* e) {
+    if (!peintre_ || !peintre_->EnCours())
+        return false;
+    const auto* widget = qobject_cast<QWidget*>(objet);
+    if (!widget || widget->window() != this)
+        return false;
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        AcheveGlissements();
+        break;
+    case QEvent::ShortcutOverride:
+        if (RaccourciDuMenu(static_cast<QKeyEvent*>(e)))
+            AcheveGlissements();
+        break;
+    default:
         break;
     }
+    return false;
 }
 
 bool TMainForm::RaccourciDuMenu(const QKeyEvent* e) const {

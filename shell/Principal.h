@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -143,7 +144,10 @@ class TMainForm : public QMainWindow {
     void AfficheDescription();
     // Moves: one key sequence for the game, the level test and the replay. Plays the move or
     // the switch on `niveau` and shows it: sounds, switch image, slide.
-    TResultatCoup JoueGeste(TNiveauEnJeu& niveau, const Geste& geste);
+    // `ensuite` runs with what the move did once its slide is over; keys typed meanwhile wait
+    // and are handled after it, in order.
+    void JoueGeste(TNiveauEnJeu& niveau, const Geste& geste,
+                   const std::function<void(const TResultatCoup&)>& ensuite);
     void DessineActif(bool boule); // the switch image shows the active piece
     void FormKeyDown(uint16_t code);
     void ImgSwapClick();
@@ -224,6 +228,7 @@ class TMainForm : public QMainWindow {
   protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool event(QEvent* e) override;
 
@@ -234,6 +239,12 @@ class TMainForm : public QMainWindow {
     bool Arret();
     bool VerifieEcran();
     bool RaccourciDuMenu(const QKeyEvent* e) const;
+    void TraiteTouche(uint16_t code); // to the keyboard handler of the view
+    void ToucheSuivante();            // the keys that waited for a slide
+    // A command (click, menu shortcut, close) comes after the slides in progress and the keys
+    // that wait for them, as if the slide had held the event loop.
+    void AcheveGlissements();
+    std::deque<uint16_t> touchesEnAttente_;
 
     QString DossierDonnees_;
     QString DossierJeu_;

@@ -4,6 +4,7 @@
 #include "Fenetres.h"
 #include "Fixture.h"
 #include "ImageWidget.h"
+#include "PeintrePlateau.h"
 #include "Principal.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest/QTest>
 #include <memory>
@@ -48,7 +50,7 @@ void Touche(QWidget* fenetre, Qt::Key touche) {
 class TestJeu : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(1); }
+    void initTestCase() { DelaisDeTest(); }
 
     void demarrageMenusEtBoutons() {
         DossierJeu d;
@@ -211,23 +213,65 @@ class TestJeu : public QObject {
         QCOMPARE(f->MusiqueMenu->title(), QString("&Musique"));
     }
 
-    void touchesTapeesPendantUnGlissementSontTraiteesApres() {
+    // A 15-cell slide at 20 ms a cell leaves the event loop free: another timer fires and the
+    // board paints during it, and three keys typed meanwhile are played after it, in order.
+    void glissementSurUneMinuterie() {
         DossierJeu d;
-        d.Ensemble("UN", {{"o..............#", "", "x", "*"}});
+        d.Ensemble("UN", {{"o..............#", "", "x", "", "", ".......*"}});
         auto f = Ouvre(d);
         f->NouveauSB->click();
         TMainForm::PauseAnimationMs = 20;
-        // Queued together: the second and third keys wait for the first slide to end.
-        for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left})
-            QCoreApplication::postEvent(f.get(),
-                                        new QKeyEvent(QEvent::KeyPress, k, Qt::NoModifier));
-        QCoreApplication::processEvents();
-        TMainForm::PauseAnimationMs = 1;
-        // Right to column 14, down to the bottom row, left to column 0. In another order the
-        // ball would end elsewhere (right, left, down: stopped by the square at row 1).
-        QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 11}));
-        QCOMPARE(Pixel(*f, 0, 11), CouleurBoule);
+        int peintures = 0;
+        bool minuteriePendant = false;
+        struct Compteur : QObject {
+            int* n;
+            bool eventFilter(QObject*, QEvent* e) override {
+                *n += e->type() == QEvent::Paint;
+                return false;
+            }
+        } compteur;
+        compteur.n = &peintures;
+        f->ImgFond->installEventFilter(&compteur);
+        QTimer::singleShot(60, [&] {
+            minuteriePendant = f->Peintre().EnCours();
+            f->ImgFond->update(); // an expose: painted by the event loop
+        });
+        QTest::keyClick(f.get(), Qt::Key_Right);
+        QVERIFY(f->Peintre().EnCours());
+        // Right to column 14, then down, left and up: in another order the ball would end
+        // elsewhere.
+        for (Qt::Key k : {Qt::Key_Down, Qt::Key_Left, Qt::Key_Up})
+            QTest::keyClick(f.get(), k);
+        QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{14, 0})); // moves wait for the slide
+        const int avant = peintures;
+        QTRY_VERIFY_WITH_TIMEOUT(!f->Peintre().EnCours() &&
+                                     f->JeuEnCours().Niveau().PosBoule == (TPosition{0, 3}),
+                                 3000);
+        TMainForm::PauseAnimationMs = 0;
+        QVERIFY(minuteriePendant);
+        QVERIFY(peintures > avant);
+        QCOMPARE(Pixel(*f, 0, 3), CouleurBoule);
         QCOMPARE(Pixel(*f, 14, 0), CouleurFond);
+        QCOMPARE(Pixel(*f, 0, 11), CouleurFond);
+    }
+
+    // A command during a slide comes after it and after the keys that wait for it.
+    void commandePendantUnGlissement() {
+        DossierJeu d;
+        d.Ensemble("UN", {{"o..............#", "", "x", "", "", ".......*"}});
+        auto f = Ouvre(d);
+        f->NouveauSB->click();
+        TMainForm::PauseAnimationMs = 20;
+        QTest::keyClick(f.get(), Qt::Key_Right);
+        QTest::keyClick(f.get(), Qt::Key_Down);
+        QTest::mouseClick(f->RecommencerSB, Qt::LeftButton);
+        TMainForm::PauseAnimationMs = 0;
+        QVERIFY(!f->Peintre().EnCours());
+        QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0}));
+        QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
+        QCOMPARE(Pixel(*f, 14, 0), CouleurFond);
+        QCOMPARE(Pixel(*f, 14, 11), CouleurFond);
+        QVERIFY(!f->AnnulerM->isEnabled());
     }
 
     void choixDEnsemble() {

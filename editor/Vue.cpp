@@ -58,11 +58,11 @@ int CaseDe(int pixel) {
 void TEditeur::EditeurSBClick() {
     f.GestionClavier = TMainForm::Clavier::Aucun;
     // The countdown pauses: it resumes on the return only if it was running now.
-    if (f.TimerHandler == TMainForm::GestionTimer::Compte && f.Timer->isActive())
+    if (f.TimerCompte->isActive())
         compteEnCours_ = true;
     else if (f.VueCourante() == TMainForm::Vue::Jeu)
         compteEnCours_ = false;
-    f.Timer->stop();
+    f.TimerCompte->stop();
     f.InstalleVue(TMainForm::Vue::Editeur);
     f.SBPanel->hide();
     f.SwapPanel->hide();
@@ -139,8 +139,7 @@ void TEditeur::RetourMainMenuClick() {
             f.AfficheNiveau(jeu.Niveau(), false, false, false);
             f.DessineActif(jeu.Boule());
             if (compteEnCours_) {
-                f.TimerHandler = TMainForm::GestionTimer::Compte;
-                f.Timer->start();
+                f.TimerCompte->start();
             }
             f.GestionClavier = TMainForm::Clavier::Jeu;
             f.MajAnnuler();

@@ -35,13 +35,11 @@ QString BulleCompte(int restant) {
 void TMainForm::DemarreCompte(int32_t numero) {
     SolutionSB->setEnabled(false);
     TimerTag = 0;
-    TimerHandler = GestionTimer::Compte;
-    Timer->setInterval(1000);
     if (LitIndex(Jeu(), SoluceJeu, numero)) {
-        Timer->start();
+        TimerCompte->start();
         SolutionSB->setToolTip("Solution disponible dans 5 minutes");
     } else {
-        Timer->stop();
+        TimerCompte->stop();
         SolutionSB->setToolTip("Pas de solution pour ce niveau");
     }
 }
@@ -56,7 +54,7 @@ void TMainForm::TimerTimer() {
     if (TimerTag >= DureeCompte) {
         SolutionSB->setToolTip("Solution disponible");
         SolutionSB->setEnabled(true);
-        Timer->stop();
+        TimerCompte->stop();
     }
 }
 

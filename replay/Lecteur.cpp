@@ -51,6 +51,7 @@ void TMainForm::SolutionSBClick() {
         SBPanel->hide();
         RewindTag = 1;
         SolucePanel->show();
+        lectureAffichee_ = true;
         // The keys belong to the speed slider now; the game waits for the eject.
         GestionClavier = Clavier::Aucun;
         // The editor may have moved the solutions since the level was shown: read the index
@@ -74,6 +75,7 @@ void TMainForm::RegardeSolution(const TNiveau& depart, const TSoluce& soluce,
     TrackBar->setFocus();
     RewindTag = 1;
     SolucePanel->show();
+    lectureAffichee_ = true;
     SwapPanel->show();
     GestionClavier = Clavier::Aucun;
     soluce_.Commence(depart);
@@ -132,9 +134,9 @@ void TMainForm::RewindSBClick() {
 
 void TMainForm::EjectSBClick() {
     TimerHandler = GestionTimer::Aucun;
-    Timer->setInterval(1000);
+    Timer->stop();
+    lectureAffichee_ = false;
     if (ReplayMemoire) {
-        Timer->stop();
         SolucePanel->hide();
         TrackBar->hide();
         SwapPanel->hide();

@@ -119,13 +119,15 @@ void TMainForm::ConstruitControles() {
     TrackBar->setToolTip("Vitesse de lecture");
     TrackBar->hide();
 
+    TimerCompte = new QTimer(this);
+    TimerCompte->setObjectName("TimerCompte");
+    TimerCompte->setInterval(1000);
+    connect(TimerCompte, &QTimer::timeout, this, EnCommande(this, [this] { TimerTimer(); }));
     Timer = new QTimer(this);
     Timer->setObjectName("Timer");
     Timer->setInterval(1000);
     connect(Timer, &QTimer::timeout, this, EnCommande(this, [this] {
-                if (TimerHandler == GestionTimer::Compte)
-                    TimerTimer();
-                else if (TimerHandler == GestionTimer::Replay)
+                if (TimerHandler == GestionTimer::Replay)
                     JoueSoluce();
             }));
     ConstruitLecteur();

@@ -32,7 +32,7 @@ void TMainForm::AfficheNiveau(const TNiveau& niveau, bool charge, bool test, boo
 }
 
 void TMainForm::NouveauMClick() {
-    if (EnregistrerSB->isEnabled() &&
+    if (PartieNonEnregistree() &&
         Confirmation(this, "Vous voulez commencer une nouvelle partie mais celle en cours n'a "
                            "pas été sauvegardée. Voulez-vous l'enregistrer ?") &&
         !EnregistrerSBClick())
@@ -65,6 +65,7 @@ void TMainForm::AfficheDescription() {
 // No game in progress: what start-up leaves, and where a game ends when its set cannot be read.
 void TMainForm::ArretePartie() {
     GestionClavier = Clavier::Aucun;
+    TimerCompte->stop();
     Timer->stop();
     TimerHandler = GestionTimer::Aucun;
     jeu_.Arrete();
@@ -109,6 +110,7 @@ void TMainForm::NiveauResolu() {
 void TMainForm::VideoFin() {
     GestionClavier = Clavier::Aucun;
     MajAnnuler();
+    TimerCompte->stop();
     Timer->stop();
     TimerHandler = GestionTimer::Aucun;
     SolutionSB->setEnabled(false);
@@ -126,16 +128,17 @@ const TNiveau& TMainForm::NiveauAffiche() const {
         return NiveauTeste().Niveau();
     if (Vue_ != Vue::Jeu)
         return NivEdit;
-    return !SolucePanel->isHidden() ? soluce_.Niveau() : jeu_.Niveau();
+    return lectureAffichee_ ? soluce_.Niveau() : jeu_.Niveau();
 }
 
 bool TMainForm::ActifCourant() const {
     if (Vue_ == Vue::Test && NiveauTeste)
         return NiveauTeste().Boule();
-    return Vue_ == Vue::Jeu && !SolucePanel->isHidden() ? soluce_.Boule() : jeu_.Boule();
+    return Vue_ == Vue::Jeu && lectureAffichee_ ? soluce_.Boule() : jeu_.Boule();
 }
 
 void TMainForm::ActiveEnregistrement(bool actif) {
+    nonEnregistree_ = actif;
     EnregistrerM->setEnabled(actif);
     EnregistrerSB->setEnabled(actif);
 }

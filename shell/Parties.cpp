@@ -41,7 +41,7 @@ bool TMainForm::TestPassword(TPartie& partie, const QString& titre) {
 }
 
 void TMainForm::ChargerMClick() {
-    if (EnregistrerSB->isEnabled() &&
+    if (PartieNonEnregistree() &&
         Confirmation(this, "La partie en cours n'a pas été sauvegardée. Voulez-vous "
                            "l'enregistrer ?") &&
         !EnregistrerSBClick())

@@ -156,7 +156,7 @@ bool TMainForm::Arret() {
         if (Vue_ == Vue::Editeur && QuitteEditeurSansQuestion)
             QuitteEditeurSansQuestion();
     } else {
-        if (Vue_ == Vue::Jeu && EnregistrerSB->isEnabled() &&
+        if (Vue_ == Vue::Jeu && PartieNonEnregistree() &&
             Confirmation(this,
                          "Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?") &&
             !EnregistrerSBClick())

@@ -102,8 +102,10 @@ class TMainForm : public QMainWindow {
     QWidget* SolucePanel;
     QSlider* TrackBar;
     QTimer* Timer;
-    int TimerTag = 0;
-    enum class GestionTimer { Aucun, Compte, Replay };
+    QTimer* TimerCompte; // the solution countdown's, one tick a second
+    int TimerTag = 0;    // the countdown's ticks
+    // Timer: the solution player's steps.
+    enum class GestionTimer { Aucun, Replay };
     GestionTimer TimerHandler = GestionTimer::Aucun;
 
     // ---- Menus of the play view
@@ -166,6 +168,10 @@ class TMainForm : public QMainWindow {
     void EffacerMClick();
     void FichierExist();
     void ActiveEnregistrement(bool actif);
+    // The game in progress has progress that is not saved yet.
+    bool PartieNonEnregistree() const { return nonEnregistree_; }
+    // The solution player is shown in place of the game.
+    bool LectureAffichee() const { return lectureAffichee_; }
     bool TestPassword(TPartie& partie, const QString& titre);
 
     // ---- Presentation
@@ -250,6 +256,8 @@ class TMainForm : public QMainWindow {
     QString DossierJeu_;
     TJeu jeu_;
     TNiveauEnJeu soluce_;
+    bool nonEnregistree_ = false;
+    bool lectureAffichee_ = false;
     TPeintrePlateau* peintre_ = nullptr;
     Vue Vue_ = Vue::Jeu;
     bool Active_ = false;

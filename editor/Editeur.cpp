@@ -65,6 +65,7 @@ TEditeur::TEditeur(TMainForm& fenetre) : QObject(&fenetre), f(fenetre) {
     ConstruitPalette();
     f.EditeurSBClick = [this] { EditeurSBClick(); };
     f.QuitteEditeur = [this] { EnregistrerNiv(false); };
+    f.QuitteEditeurSansQuestion = [this] { QuitteSansQuestion(); };
     f.KeyDownTest = [this](uint16_t code) { KeyDownTest(code); };
     f.ImgSwapTest = [this] { ChangeTest(); };
     f.NiveauTeste = [this]() -> const TNiveauEnJeu& { return test_; };

@@ -49,6 +49,7 @@ class TEditeur : public QObject {
     void SaveLevSBClick();
     void Onenregistre();
     void EnregistrerNiv(bool garderEnsemble);
+    void QuitteSansQuestion();
     void NiveauVoisin(int pas); // PageUp (-1), PageDown (+1)
     void AfficheOuSuisJe();     // the set's name and the level's number among the set's count
 

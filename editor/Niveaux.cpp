@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QUndoStack>
+#include <iostream>
 
 namespace zorvane {
 
@@ -166,6 +167,19 @@ void TEditeur::EnregistrerNiv(bool garderEnsemble) {
         Onenregistre();
     if (!garderEnsemble)
         Commande(&f, [this] { SupprimeEnsemble(f.Jeu(), f.NivEdit, false); });
+    SaveLevSB->setEnabled(false);
+}
+
+// The game is stopped from outside: the open level is saved without a question when it can be,
+// and a set left without levels goes, as when the editor is left; a failure is only logged.
+void TEditeur::QuitteSansQuestion() {
+    try {
+        if (SaveLevSB->isEnabled())
+            Onenregistre();
+        SupprimeEnsemble(f.Jeu(), f.NivEdit, false);
+    } catch (const std::exception& e) {
+        std::cerr << "zorvane : " << e.what() << "\n";
+    }
     SaveLevSB->setEnabled(false);
 }
 

@@ -2,6 +2,7 @@
 // layer itself, in the input layout of each target. Usage: fabrique_corpus FOLDER (then
 // FOLDER/<target>/<seed>).
 #include "Ensemble.h"
+#include "EnsembleTexte.h"
 #include "FPlayer.h"
 #include "NiveauFichier.h"
 #include "Octets.h"
@@ -184,6 +185,19 @@ void Options(const fs::path& sortie) {
     Graine(sortie, "options", "graphisme-auto", {automatique.begin(), automatique.end()});
 }
 
+void NiveauxTexte(const fs::path& sortie) {
+    EnsembleTexte e{"ESSAI", "Deux niveaux à essayer", "SESAME", {Plateau(1)}};
+    const std::string un = EcritEnsembleTexte(e);
+    Graine(sortie, "niveaux_texte", "un-niveau", {un.begin(), un.end()});
+    e.niveaux.push_back(Plateau(3));
+    const std::string deux = EcritEnsembleTexte(e);
+    Graine(sortie, "niveaux_texte", "deux-niveaux", {deux.begin(), deux.end()});
+    // A level without its square, refused at its line.
+    std::string sansCarre = un;
+    sansCarre[sansCarre.rfind('x')] = '.';
+    Graine(sortie, "niveaux_texte", "sans-carre", {sansCarre.begin(), sansCarre.end()});
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -197,6 +211,7 @@ int main(int argc, char* argv[]) {
         Soluce(argv[1]);
         Joueur(argv[1]);
         Options(argv[1]);
+        NiveauxTexte(argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

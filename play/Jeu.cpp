@@ -3,6 +3,8 @@
 #include "Erreur.h"
 #include "NiveauFichier.h"
 
+#include <exception>
+
 namespace zorvane {
 
 void TJeu::Arrete() {
@@ -46,10 +48,17 @@ void TJeu::ChargeNiveau() {
 }
 
 bool TJeu::FinitNiveau() {
-    enJeu_.EnregistreSolution(jeu_, EnsemblePartie(partie_));
+    std::exception_ptr echec;
+    try {
+        enJeu_.EnregistreSolution(jeu_, EnsemblePartie(partie_));
+    } catch (const ErreurES&) {
+        echec = std::current_exception(); // reported once the game has moved on
+    }
     ChangeNumero(enJeu_.Niveau(), 0);
     FixeNiveau(partie_, 0);
     enJeu_.ViderJournal();
+    if (echec)
+        std::rethrow_exception(echec);
     return FinDEnsemble();
 }
 

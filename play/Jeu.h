@@ -41,7 +41,9 @@ class TJeu {
 
     // After the move that solved the level: the log is offered as the level's solution, and the
     // game and its saved-game record move on to the next level number. Returns true when that
-    // was the last level (the next level is not read: ChargeNiveau does it).
+    // was the last level (the next level is not read: ChargeNiveau does it). A solution that
+    // cannot be stored never keeps the game on the solved level: the game moves on all the
+    // same, then the ErreurES is thrown (FinDEnsemble() tells where the game stands).
     bool FinitNiveau();
 
     // The set changed in the editor: its levels are counted again, and the level in play,

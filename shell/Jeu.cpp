@@ -88,7 +88,10 @@ void TMainForm::RecommencerSBClick() {
 
 // After the key press that collected the last gem.
 void TMainForm::NiveauResolu() {
-    const bool fin = jeu_.FinitNiveau();
+    // A solution that cannot be stored (a full or read-only folder, a damaged index) is
+    // reported once, and the game goes on: the player is never kept on a solved level.
+    Commande(this, [this] { jeu_.FinitNiveau(); });
+    const bool fin = jeu_.FinDEnsemble();
     ActiveEnregistrement(true);
     if (fin) {
         VideoFin();

@@ -25,6 +25,7 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+#include <iostream>
 
 namespace zorvane {
 
@@ -148,15 +149,21 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 }
 
 // The shut-down steps. Returns false when the save the player asked for failed, or when
-// options.dat could not be written: the window stays open, and closing it again asks again.
+// options.dat could not be written and the player chose to stay: the window stays open, and
+// closing it again asks again. Stopped from outside, the game asks nothing and always closes.
 bool TMainForm::Arret() {
-    if (Vue_ == Vue::Jeu && PartieNonEnregistree() &&
-        Confirmation(this,
-                     "Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?") &&
-        !EnregistrerSBClick())
-        return false;
-    if (Vue_ == Vue::Editeur && QuitteEditeur && !Commande(this, QuitteEditeur))
-        return false;
+    if (ArretExterieur_) {
+        if (Vue_ == Vue::Editeur && QuitteEditeurSansQuestion)
+            QuitteEditeurSansQuestion();
+    } else {
+        if (Vue_ == Vue::Jeu && PartieNonEnregistree() &&
+            Confirmation(this,
+                         "Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?") &&
+            !EnregistrerSBClick())
+            return false;
+        if (Vue_ == Vue::Editeur && QuitteEditeur && !Commande(this, QuitteEditeur))
+            return false;
+    }
     TOptions o;
     o.Haut = Touches.Haut;
     o.Bas = Touches.Bas;
@@ -166,12 +173,21 @@ bool TMainForm::Arret() {
     o.NomGraphisme = GraphismeAuto ? std::string() : Vers1252(NomGraphisme);
     o.ChoixMusique = OctetMusique();
     o.EffetsSonores = EffetsSonores() ? 1 : 0;
-    if (!Commande(this, [&] { EcritOptions(Jeu(), o); }))
-        return false;
+    try {
+        EcritOptions(Jeu(), o);
+    } catch (const std::exception& e) {
+        // A folder that cannot be written never keeps the player in the game.
+        std::cerr << "zorvane : " << e.what() << "\n";
+        if (!ArretExterieur_ &&
+            !Confirmation(this, "Impossible d'enregistrer les options. Quitter quand même ?"))
+            return false;
+    }
     Recherche.Ferme();
     ArreteMusique();
-    TRotDeGorbul adieu(this, [this] { JoueSonBloquant("GORBUL.WAV"); });
-    adieu.exec();
+    if (!ArretExterieur_) {
+        TRotDeGorbul adieu(this, [this] { JoueSonBloquant("GORBUL.WAV"); });
+        adieu.exec();
+    }
     return true;
 }
 

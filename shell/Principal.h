@@ -51,6 +51,11 @@ class TMainForm : public QMainWindow {
     const QString& DossierDonnees() const { return DossierDonnees_; }
     std::filesystem::path Donnees() const;
 
+    // Closes the game as its close box does, asking nothing (a signal from the desktop or
+    // `kill`): open dialogs are cancelled, the game in progress is not saved, the editor's open
+    // level is saved when it can be, the options are written when they can be.
+    void ArreteDeLExterieur();
+
     // ---- Views and keyboard
     enum class Vue { Jeu, Editeur, Test };
     Vue VueCourante() const { return Vue_; }
@@ -211,6 +216,7 @@ class TMainForm : public QMainWindow {
 
     // ---- Hooks the editor fills in: its answer to a close, and its test view's key handler
     std::function<void()> QuitteEditeur;
+    std::function<void()> QuitteEditeurSansQuestion; // the same, when the game is stopped
     std::function<void(uint16_t)> KeyDownTest;
     std::function<void()> EditeurSBClick;
     std::function<void()> ImgSwapTest;
@@ -255,6 +261,7 @@ class TMainForm : public QMainWindow {
     TPeintrePlateau* peintre_ = nullptr;
     Vue Vue_ = Vue::Jeu;
     bool Active_ = false;
+    bool ArretExterieur_ = false; // the game is being stopped from outside: nothing is asked
 };
 
 // The screen-size check: refuse below 800 x 600, keep an 800 x 600 screen maximised, and give

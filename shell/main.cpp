@@ -3,6 +3,8 @@
 #include "LigneDeCommande.h"
 #include "Messages.h"
 #include "Principal.h"
+#include "Signaux.h"
+#include "Verrou.h"
 
 #include <QApplication>
 #include <QFile>
@@ -73,10 +75,14 @@ int main(int argc, char* argv[]) {
         Erreur(nullptr, QString::fromStdString(probleme));
         return 1;
     }
-    // ONE GAME PER FOLDER: the lock of the player's folder (the game's folder in portable mode)
-    // is taken here, before anything writes in it.
+    // One game per player's folder (the game's folder in portable mode): the lock is taken
+    // before anything writes in it.
+    const auto verrou = PrendDossier(Chemin(dossiers.Joueur));
+    if (!verrou)
+        return 1; // another game holds the folder
     AccueilleLivres(dossiers);
     TMainForm fenetre(Chemin(dossiers.Donnees), Chemin(dossiers.Joueur));
+    FermeAuxSignaux(fenetre);
     fenetre.show();
     return application.exec();
 }

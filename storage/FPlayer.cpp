@@ -117,14 +117,6 @@ int32_t PlaceLibre(Fichier& f, int32_t nb, const std::string& nom) {
     return position;
 }
 
-// A stored game overwrites only its own record: a Rang gone stale must not hit another player's.
-void VerifieProprietaire(Fichier& f, int32_t nb, const TPartie& p) {
-    VerifieRang(p.Rang, nb);
-    if (LitChamp(LitRecord(f, p.Rang), OffsetNom, LongueurNomJoueur) !=
-        Coupe(p.Nom, LongueurNomJoueur))
-        Endommage("l'enregistrement " + std::to_string(p.Rang) + " est celui d'un autre joueur");
-}
-
 } // namespace
 
 TPartieFichier EncodePartie(const TPartie& p) {
@@ -227,12 +219,17 @@ void EcritPartie(const fs::path& jeu, TPartie& p) {
     {
         Fichier f(jeu, FichierJoueur, Fichier::Mode::LectureEcriture);
         const int32_t nb = CompteParties(f);
-        if (p.Rang >= 0) {
-            VerifieProprietaire(f, nb, p);
-            f.ecrit(uint64_t(p.Rang) * TaillePartie, r.data(), r.size());
+        const std::string nom = Coupe(p.Nom, LongueurNomJoueur);
+        if (p.Rang < 0) {
+            position = PlaceLibre(f, nb, nom);
+        } else if (Cherche(f, nb, nom, position)) {
+            // Found again by its name just before the write: the record may have moved since
+            // it was read, and another player's never takes its place.
+            f.ecrit(uint64_t(position - 1) * TaillePartie, r.data(), r.size());
+            p.Rang = position - 1;
             return;
         }
-        position = PlaceLibre(f, nb, Coupe(p.Nom, LongueurNomJoueur));
+        // A game whose record went meanwhile is inserted again in name order.
     }
     // The later records move up in a new version of the file: a failure keeps every saved game.
     InsereOctets(jeu, FichierJoueur, uint64_t(position) * TaillePartie, r.data(), r.size(),

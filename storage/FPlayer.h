@@ -73,7 +73,9 @@ void LitPartie(const fs::path& jeu, TPartie& p, int32_t rang);
 bool ChercheNom(const fs::path& jeu, const std::string& nom, int32_t& position);
 // Writes the game: over its own record when Rang >= 0, inserted in name order when Rang is -1
 // (Rang then receives the record number). Creates the file for the first game (Rang 0).
-// Refuses to insert a name already stored, and to overwrite a record that holds another name.
+// Refuses to insert a name already stored. A stored game's record is found again by its name
+// just before the write (Rang follows it): it may have moved since it was read, or gone, and
+// the game is then inserted again.
 // Inserting and removing rewrite the file beside the old one and rename it over it: a failed
 // write keeps every saved game, and leaves Rang as it was.
 void EcritPartie(const fs::path& jeu, TPartie& p);

@@ -62,6 +62,8 @@ TAudio::TAudio() {
         throw std::logic_error("TAudio: the audio device is already open");
     ouvert = this;
     snd_lib_error_set_handler(AlsaSilencieux);
+    // SIGTERM and SIGINT belong to the window, which closes the game properly on them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0) {
         std::cerr << "Zorvane : pas de périphérique audio, le jeu reste silencieux (" << ErreurSdl()
                   << ")" << std::endl;

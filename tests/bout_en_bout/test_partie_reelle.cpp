@@ -23,9 +23,11 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -153,6 +155,8 @@ class Partie {
     void touches(const QStringList& touches) { Xdo(QStringList{"key", "--delay", "50"} + touches); }
     void tape(const QString& texte) { Xdo({"type", "--delay", "50", texte}); }
 
+    void signal(int numero) { ::kill(pid_t(jeu_.processId()), numero); }
+
     // Waits for the game to end by itself, and returns its exit code.
     int attendsFin() {
         if (!jeu_.waitForFinished(AttenteMs))
@@ -186,6 +190,11 @@ class Partie {
     QByteArray erreurs_;
     Fenetre principale_;
 };
+
+ino_t Inode(const QString& chemin) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(chemin).constData(), &st) == 0 ? st.st_ino : 0;
+}
 
 // An X server in memory for the whole test program. Xvfb picks a free display itself and writes
 // its number once it accepts connections, so that two servers started at once never collide.
@@ -388,6 +397,61 @@ TEST_F(PartieReelle, InstalledUnderAReadOnlyPrefix) {
     JoueDeuxParties(prefixe + "/games", QString::fromStdString(xdg.chemin().string()),
                     xdg.chemin() / "zorvane", optionsAvant);
     EXPECT_EQ(installe.contenu(), livre);
+}
+
+// A desktop logout or `kill` closes the game as its close box does, without asking about the
+// unsaved game; the options are written (a new file in their place).
+TEST_F(PartieReelle, SigtermAndSigintCloseTheGameAndWriteTheOptions) {
+    for (const int numero : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(strsignal(numero));
+        const QString options = d.qchemin() + "/options.dat";
+        const ino_t avant = Inode(options);
+        try {
+            Partie jeu(d.qchemin());
+            jeu.touches({"F9", "Right"}); // level 1 solved: progress that is not saved
+            jeu.attends([](const Fenetre& f) { return f.nom == "Zorvane"; }, "the game");
+            jeu.signal(numero);
+            EXPECT_EQ(jeu.attendsFin(), 0);
+        } catch (const Echec& e) {
+            FAIL() << e.what();
+        }
+        EXPECT_NE(Inode(options), avant);
+        EXPECT_EQ(d.lit("options.dat"), optionsAvant);
+        EXPECT_FALSE(fs::exists(d.chemin() / FichierJoueur));
+    }
+}
+
+// A second game on a folder that a running game holds says so and leaves.
+TEST_F(PartieReelle, ASecondGameOnTheSameFolderSaysSoAndLeaves) {
+    try {
+        Partie premier(d.qchemin());
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM"); // on the X server, where the player would see it
+        env.insert("SDL_AUDIODRIVER", "dummy");
+        second.setProcessEnvironment(env);
+        second.setProcessChannelMode(QProcess::ForwardedChannels);
+        second.start(d.qchemin() + "/zorvane", {});
+        ASSERT_TRUE(second.waitForStarted());
+        const QDeadlineTimer fin(AttenteMs);
+        QString boite;
+        while (boite.isEmpty() && !fin.hasExpired()) {
+            boite = Xdo({"search", "--onlyvisible", "--pid", QString::number(second.processId())},
+                        true);
+            QThread::msleep(100);
+        }
+        ASSERT_FALSE(boite.isEmpty()) << "the second game showed no message";
+        const QString id = boite.section('\n', 0, 0);
+        Xdo({"windowfocus", "--sync", id});
+        Xdo({"key", "Return"});
+        ASSERT_TRUE(second.waitForFinished(AttenteMs));
+        EXPECT_EQ(second.exitCode(), 1);
+        premier.focus();
+        premier.touches({"ctrl+q"});
+        EXPECT_EQ(premier.attendsFin(), 0);
+    } catch (const Echec& e) {
+        FAIL() << e.what();
+    }
 }
 
 } // namespace

@@ -435,18 +435,45 @@ TEST_F(FichierJoueurTest, AGameWhoseRecordWasErasedIsSavedAsANewGame) {
     EXPECT_EQ(RangPartie(enCours), 1);
 }
 
-TEST_F(FichierJoueurTest, AStaleRangNeverOverwritesAnotherPlayer) {
-    Enregistre({"A", "B", "C", "D"});
-    TPartie c = Lit(2);
-    SupprimePartie(d, 0); // record 2 now holds D
-    const Octets avant = Contenu();
-    EXPECT_EQ(Erreur([&] { EcritPartie(d, c); }), FichierEndommage);
-    EXPECT_EQ(Contenu(), avant);
-    SupprimePartie(d, 0); // record 2 no longer exists
-    const Octets apres = Contenu();
-    EXPECT_EQ(Erreur([&] { EcritPartie(d, c); }), LectureAuDelaDeLaFin);
-    EXPECT_EQ(Contenu(), apres);
-    EXPECT_EQ(Noms(), (std::vector<std::string>{"C", "D"}));
+// Another game on the folder moved the saved game's record, or erased it, since it was read: the
+// save finds it again by its name, and neither refuses it nor overwrites another player's.
+TEST_F(FichierJoueurTest, ASavedGameIsFoundAgainByItsNameBeforeItIsRewritten) {
+    struct Cas {
+        const char* nom;
+        std::function<void()> change;
+        std::vector<std::string> noms;
+        int32_t rang;
+    };
+    const Cas tous[] = {
+        {"earlier record erased", [&] { SupprimePartie(d, 0); }, {"B", "C", "D"}, 1},
+        {"record inserted before",
+         [&] {
+             TPartie a = Nouvelle("AA");
+             EcritPartie(d, a);
+         },
+         {"A", "AA", "B", "C", "D"},
+         3},
+        {"its own record erased", [&] { SupprimePartie(d, 2); }, {"A", "B", "C", "D"}, 2},
+        {"every record erased",
+         [&] {
+             for (int i = 0; i < 4; ++i)
+                 SupprimePartie(d, 0);
+         },
+         {"C"},
+         0},
+    };
+    for (const Cas& cas : tous) {
+        SCOPED_TRACE(cas.nom);
+        fs::remove(d.chemin() / FichierJoueur);
+        Enregistre({"A", "B", "C", "D"});
+        TPartie enCours = Lit(2);
+        cas.change();
+        FixeNiveau(enCours, 0);
+        EcritPartie(d, enCours);
+        EXPECT_EQ(Noms(), cas.noms);
+        EXPECT_EQ(RangPartie(enCours), cas.rang);
+        EXPECT_EQ(Record(Lit(cas.rang)), Record(enCours));
+    }
 }
 
 // --- Damaged files ---

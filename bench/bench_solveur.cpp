@@ -5,6 +5,7 @@
 //   bench_solveur --benchmark_filter=Livre      the shipped levels
 //   bench_solveur --benchmark_filter=Aleatoire  the random boards (up to 10 s each)
 #include "EnsembleTexte.h"
+#include "PlateauAleatoire.h"
 #include "Solveur.h"
 
 #include <benchmark/benchmark.h>
@@ -19,29 +20,10 @@ using namespace zorvane;
 
 namespace {
 
+// The benchmark's own boards: walls with probability 0.2.
 TNiveau Aleatoire(uint32_t graine, int zelmites) {
     std::mt19937 alea(graine);
-    std::uniform_real_distribution<> tirage(0, 1);
-    TNiveau n;
-    std::vector<int> libres;
-    for (int y = 0; y < NbLignes; ++y)
-        for (int x = 0; x < NbColonnes; ++x) {
-            const bool mur = tirage(alea) < 0.2;
-            EcritCase(n, uint8_t(x), uint8_t(y), mur ? CaseMur : CaseVide);
-            if (!mur)
-                libres.push_back(NbColonnes * y + x);
-        }
-    std::shuffle(libres.begin(), libres.end(), alea);
-    auto pose = [&](int i, char c) {
-        EcritCase(n, uint8_t(libres[i] % NbColonnes), uint8_t(libres[i] / NbColonnes), c);
-    };
-    pose(0, CaseBoule);
-    pose(1, CaseCarre);
-    for (int i = 0; i < zelmites; ++i) {
-        pose(2 + i, CaseZelmite);
-        AjouteZelmites(n, 1);
-    }
-    return n;
+    return PlateauAleatoire(alea, zelmites, 0.2);
 }
 
 void Compte(benchmark::State& state, const ResultatSolveur& r) {

@@ -5,6 +5,7 @@
 //
 // Prints each board's verdict, codes, states and processor time (the machine may be shared), then
 // how many were decided (solved or proved unsolvable) within the limit and the median time.
+#include "PlateauAleatoire.h"
 #include "Solveur.h"
 
 #include <algorithm>
@@ -17,30 +18,6 @@
 using namespace zorvane;
 
 namespace {
-
-TNiveau Aleatoire(std::mt19937& alea, int zelmites) {
-    std::uniform_real_distribution<> tirage(0, 1);
-    TNiveau n;
-    std::vector<int> libres;
-    for (int y = 0; y < NbLignes; ++y)
-        for (int x = 0; x < NbColonnes; ++x) {
-            const bool mur = tirage(alea) < 0.12;
-            EcritCase(n, uint8_t(x), uint8_t(y), mur ? CaseMur : CaseVide);
-            if (!mur)
-                libres.push_back(NbColonnes * y + x);
-        }
-    std::shuffle(libres.begin(), libres.end(), alea);
-    auto pose = [&](int i, char c) {
-        EcritCase(n, uint8_t(libres[i] % NbColonnes), uint8_t(libres[i] / NbColonnes), c);
-    };
-    pose(0, CaseBoule);
-    pose(1, CaseCarre);
-    for (int i = 0; i < zelmites; ++i) {
-        pose(2 + i, CaseZelmite);
-        AjouteZelmites(n, 1);
-    }
-    return n;
-}
 
 const char* Nom(VerdictSolveur v) {
     switch (v) {
@@ -70,7 +47,7 @@ int main(int argc, char** argv) {
     std::vector<double> durees;
     int decides = 0;
     for (int i = 0; i < plateaux; ++i) {
-        const TNiveau n = Aleatoire(alea, zelmites);
+        const TNiveau n = PlateauAleatoire(alea, zelmites, 0.12);
         if (seul >= 0 && i != seul)
             continue;
         const std::clock_t debut = std::clock();

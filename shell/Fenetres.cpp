@@ -39,9 +39,12 @@ QLabel* Texte(QWidget* parent, const QString& texte, QPoint ou, int pixels) {
 int TTitre::DureeMs = 3000;
 int TRotDeGorbul::DelaiMs = 500;
 
-TTitre::TTitre(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog) {
+TTitre::TTitre(QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog | Qt::WindowDoesNotAcceptFocus) {
     setObjectName("Titre");
     setAttribute(Qt::WA_DeleteOnClose);
+    // The main window keeps the keyboard and its shortcuts while the title shows.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(516, 216);
     Image(this, "titre.png", {8, 8, 500, 200});
     QTimer::singleShot(DureeMs, this, &QWidget::close);

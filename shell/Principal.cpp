@@ -108,6 +108,7 @@ void TMainForm::showEvent(QShowEvent* e) {
     static bool premiere = true;
     if (!Active_) {
         Active_ = true;
+        activateWindow(); // without a window manager, nobody else does
         // The screen check first; the title window follows on a screen that is accepted only.
         QTimer::singleShot(0, this, EnCommande(this, [this] {
                                if (VerifieEcran() && AfficheTitre && premiere) {
@@ -138,6 +139,10 @@ bool TMainForm::VerifieEcran() {
 }
 
 bool TMainForm::event(QEvent* e) {
+    // Without a window manager nobody gives the window back its activation when a dialog
+    // closes: keys would still reach it, but none of its menu shortcuts.
+    if (e->type() == QEvent::WindowUnblocked && isVisible())
+        activateWindow();
     return QMainWindow::event(e);
 }
 

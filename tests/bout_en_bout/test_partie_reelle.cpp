@@ -81,12 +81,28 @@ class Partie {
         jeu_.setWorkingDirectory(QDir::tempPath()); // the game must find its folder by itself
         // Its standard error is kept for the failure message.
         jeu_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-        jeu_.start(dossier + "/zorvane", {});
-        if (!jeu_.waitForStarted())
-            throw Echec("the game does not start: " + jeu_.errorString().toStdString());
-        principale_ =
-            attends([](const Fenetre& f) { return f.nom == "Zorvane" && f.taille.width() == 792; },
+        // A start that never shows its window is tried once more: on a loaded machine the X
+        // server now and then refuses a connection, and the game then stops before its window.
+        // The first attempt's report goes into the failure of the second.
+        std::string premier;
+        for (int essai = 0;; ++essai) {
+            jeu_.start(dossier + "/zorvane", {});
+            if (!jeu_.waitForStarted())
+                throw Echec("the game does not start: " + jeu_.errorString().toStdString());
+            try {
+                principale_ = attends(
+                    [](const Fenetre& f) { return f.nom == "Zorvane" && f.taille.width() == 792; },
                     "the main window");
+                break;
+            } catch (const Echec& e) {
+                if (essai > 0)
+                    throw Echec(std::string(e.what()) + "; first attempt: " + premier);
+                premier = e.what();
+                jeu_.kill();
+                jeu_.waitForFinished();
+                erreurs_.clear();
+            }
+        }
         // The title splash shows once, then goes: keys typed meanwhile would reach it.
         try {
             attends([](const Fenetre& f) { return f.taille == TailleTitre; }, "the title", 5000);

@@ -63,12 +63,6 @@ class ImageOutil : public QLabel {
 TEditeur::TEditeur(TMainForm& fenetre) : QObject(&fenetre), f(fenetre) {
     Construit();
     ConstruitPalette();
-    f.EditeurSBClick = [this] { EditeurSBClick(); };
-    f.QuitteEditeur = [this] { EnregistrerNiv(false); };
-    f.QuitteEditeurSansQuestion = [this] { QuitteSansQuestion(); };
-    f.KeyDownTest = [this](uint16_t code) { KeyDownTest(code); };
-    f.ImgSwapTest = [this] { ChangeTest(); };
-    f.NiveauTeste = [this]() -> const TNiveauEnJeu& { return test_; };
     f.ImgFond->SurAppui = [this](QMouseEvent* e) {
         if (!peintureActive_)
             return;

@@ -104,6 +104,7 @@ class TEditeur : public QObject {
     QRadioButton* OutilRB[5];
     QLabel* OutilImg[5];
 
+    TNiveau NivEdit;        // the level open in the editor
     int NiveauExistant = 0; // the open level was read from the level file
     std::string EnsembleEditeur;
 

@@ -35,15 +35,15 @@ void TEditeur::EnsembleOuvert(bool ouvert) {
 void TEditeur::CreerEnsSBClick() {
     Commande(&f, [this] {
         EnregistrerNiv(false);
-        if (f.NivEdit.NomFichier.empty())
+        if (NivEdit.NomFichier.empty())
             EnsembleOuvert(false);
         TEntreDes des(TEntreDes::Mode::Creation, f.DossierJeu(), &f);
         if (des.exec() != QDialog::Accepted)
             return;
-        EcrireDescription(f.Jeu(), f.NivEdit, Vers1252(des.Edit4->text()),
+        EcrireDescription(f.Jeu(), NivEdit, Vers1252(des.Edit4->text()),
                           Vers1252(des.Edit1->text()), Vers1252(des.Edit2->text()), true);
-        EnsembleEditeur = f.NivEdit.NomFichier;
-        CompteNiveaux(f.Jeu(), f.NivEdit, true);
+        EnsembleEditeur = NivEdit.NomFichier;
+        CompteNiveaux(f.Jeu(), NivEdit, true);
         Creerniv->setEnabled(true);
         ModifDesSB->setEnabled(true);
         for (QAction* a : {ModifNiveau, EffaceNiv, Testerniv})
@@ -56,7 +56,7 @@ void TEditeur::CreerEnsSBClick() {
 void TEditeur::ChargeNivSBClick() {
     Commande(&f, [this] {
         EnregistrerNiv(false);
-        if (f.NivEdit.NomFichier.empty())
+        if (NivEdit.NomFichier.empty())
             EnsembleOuvert(false);
         std::string choisi;
         if (!ChoisitEnsemble(&f, f.DossierJeu(), false, choisi))
@@ -66,10 +66,10 @@ void TEditeur::ChargeNivSBClick() {
             TNiveau candidat;
             candidat.NomFichier = choisi.substr(0, LongueurNomEnsemble);
             if (VerifieMotDePasse(f.Jeu(), candidat, mdp.MotDePasseSaisi)) {
-                f.NivEdit.NomFichier = candidat.NomFichier;
+                NivEdit.NomFichier = candidat.NomFichier;
                 EnsembleEditeur = candidat.NomFichier;
-                CompteNiveaux(f.Jeu(), f.NivEdit, true);
-                ActiveEffaceNiv(f.NivEdit.NbNiveaux);
+                CompteNiveaux(f.Jeu(), NivEdit, true);
+                ActiveEffaceNiv(NivEdit.NbNiveaux);
                 for (QAction* a : {Creerniv, ModifNiveau, Testerniv})
                     a->setEnabled(true);
                 ModifDesSB->setEnabled(true);
@@ -81,21 +81,21 @@ void TEditeur::ChargeNivSBClick() {
         }
         // The open level, if any, stays open behind the bare board until it is redrawn.
         f.Peintre().DessineFond();
-        if (NumeroNiveau(f.NivEdit) != 0 && f.EditNivPanel->isVisibleTo(&f))
-            AfficheEdit(f.NivEdit);
+        if (NumeroNiveau(NivEdit) != 0 && f.EditNivPanel->isVisibleTo(&f))
+            AfficheEdit(NivEdit);
     });
 }
 
 void TEditeur::ModifDesSBClick() {
     Commande(&f, [this] {
         TEntreDes des(TEntreDes::Mode::Description, f.DossierJeu(), &f);
-        des.Edit1->setText(Depuis1252(LireDescription(f.Jeu(), f.NivEdit)));
-        const QString mdp = Depuis1252(LireMotDePasse(f.Jeu(), f.NivEdit));
+        des.Edit1->setText(Depuis1252(LireDescription(f.Jeu(), NivEdit)));
+        const QString mdp = Depuis1252(LireMotDePasse(f.Jeu(), NivEdit));
         des.Edit2->setText(mdp);
         des.Edit3->setText(mdp);
         if (des.exec() != QDialog::Accepted)
             return;
-        EcrireDescription(f.Jeu(), f.NivEdit, f.NivEdit.NomFichier, Vers1252(des.Edit1->text()),
+        EcrireDescription(f.Jeu(), NivEdit, NivEdit.NomFichier, Vers1252(des.Edit1->text()),
                           Vers1252(des.Edit2->text()), false);
     });
 }
@@ -112,8 +112,8 @@ void TEditeur::SupprnivClick() {
         cible.NomFichier = choisi.substr(0, LongueurNomEnsemble);
         const std::string supprime = cible.NomFichier;
         SupprimeEnsemble(f.Jeu(), cible, true);
-        if (f.NivEdit.NomFichier == supprime) {
-            f.NivEdit.NomFichier.clear();
+        if (NivEdit.NomFichier == supprime) {
+            NivEdit.NomFichier.clear();
             SaveLevSB->setEnabled(false); // the open level went with its set
             EditeurSBClick();
         }

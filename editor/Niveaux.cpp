@@ -25,9 +25,9 @@ void TEditeur::ActiveEffaceNiv(int nombre) {
 void TEditeur::CreernivClick() {
     Commande(&f, [this] {
         EnregistrerNiv(true);
-        f.NivEdit.Grille.fill(CaseVide);
-        CompteNiveaux(f.Jeu(), f.NivEdit, true);
-        f.NivEdit.Numero = f.NivEdit.NbNiveaux + 1;
+        NivEdit.Grille.fill(CaseVide);
+        CompteNiveaux(f.Jeu(), NivEdit, true);
+        NivEdit.Numero = NivEdit.NbNiveaux + 1;
         ActiveOutilsPieces(true, true);
         NiveauExistant = 0;
         GoEdit();
@@ -45,10 +45,10 @@ void TEditeur::ModifNiveauClick() {
 }
 
 void TEditeur::OuvreNiveau(int32_t numero) {
-    TNiveau lu = f.NivEdit;
+    TNiveau lu = NivEdit;
     lu.Numero = numero;
     LitNiveau(f.Jeu(), lu);
-    f.NivEdit = lu;
+    NivEdit = lu;
     ActiveOutilsPieces(false, false);
     NiveauExistant = 1;
     GoEdit();
@@ -57,13 +57,13 @@ void TEditeur::OuvreNiveau(int32_t numero) {
 // The previous or next level of the set; with no level open, the first or the last. Nothing
 // happens beyond the ends of the set.
 void TEditeur::NiveauVoisin(int pas) {
-    if (f.NivEdit.NomFichier.empty() || !NiveauPrecedent->isEnabled())
+    if (NivEdit.NomFichier.empty() || !NiveauPrecedent->isEnabled())
         return;
     Commande(&f, [&] {
-        TNiveau compte = f.NivEdit;
+        TNiveau compte = NivEdit;
         CompteNiveaux(f.Jeu(), compte, false);
         const int nombre = NombreNiveaux(compte);
-        const int32_t ouvert = NumeroNiveau(f.NivEdit);
+        const int32_t ouvert = NumeroNiveau(NivEdit);
         const int32_t voisin = ouvert == 0 ? (pas > 0 ? 1 : nombre) : ouvert + pas;
         if (voisin < 1 || voisin > nombre)
             return;
@@ -75,7 +75,7 @@ void TEditeur::NiveauVoisin(int pas) {
 void TEditeur::EffaceNivClick() {
     Commande(&f, [this] {
         TNiveau brouillon;
-        brouillon.NomFichier = f.NivEdit.NomFichier;
+        brouillon.NomFichier = NivEdit.NomFichier;
         int choisi = 0;
         {
             TEntrerNiv numero(f.Jeu(), EnsembleEditeur, &f);
@@ -83,7 +83,7 @@ void TEditeur::EffaceNivClick() {
             if (numero.exec() == QDialog::Accepted)
                 choisi = numero.NumeroChoisi;
         }
-        const int32_t ouvert = NumeroNiveau(f.NivEdit);
+        const int32_t ouvert = NumeroNiveau(NivEdit);
         if (choisi != 0) {
             brouillon.Numero = choisi;
             f.LabelLevel->setText(QString("Niveau n° %1").arg(choisi));
@@ -98,14 +98,14 @@ void TEditeur::EffaceNivClick() {
                 // The open level must never be saved over another level: after an earlier
                 // level it moves down one number; erased itself, it becomes a new level.
                 if (ouvert != 0 && choisi < ouvert) {
-                    f.NivEdit.Numero = ouvert - 1;
+                    NivEdit.Numero = ouvert - 1;
                     Information(
                         &f,
                         QString("Le niveau ouvert porte maintenant le numéro %1.").arg(ouvert - 1));
                 } else if (ouvert != 0 && choisi == ouvert) {
                     TNiveau compte = brouillon;
                     CompteNiveaux(f.Jeu(), compte, false);
-                    f.NivEdit.Numero = compte.NbNiveaux + 1;
+                    NivEdit.Numero = compte.NbNiveaux + 1;
                     NiveauExistant = 0;
                     dansLeFichier_ = false;
                     Historique->resetClean();
@@ -117,12 +117,12 @@ void TEditeur::EffaceNivClick() {
         }
         CompteNiveaux(f.Jeu(), brouillon, false);
         ActiveEffaceNiv(brouillon.NbNiveaux);
-        if (NumeroNiveau(f.NivEdit) == 0) {
+        if (NumeroNiveau(NivEdit) == 0) {
             f.Peintre().DessineFond();
             f.LabelLevel->clear();
         } else {
-            AfficheEdit(f.NivEdit);
-            f.LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(f.NivEdit)));
+            AfficheEdit(NivEdit);
+            f.LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(NivEdit)));
         }
         AfficheOuSuisJe();
     });
@@ -142,18 +142,18 @@ void TEditeur::SaveLevSBClick() {
 }
 
 void TEditeur::Onenregistre() {
-    EnregistreNiveau(f.Jeu(), f.NivEdit, NiveauExistant == 1);
+    EnregistreNiveau(f.Jeu(), NivEdit, NiveauExistant == 1);
     Historique->setClean();
     dansLeFichier_ = true;
     OffreOptimum(); // the optimum a check found for this painting, if any
     SaveLevSB->setEnabled(false);
-    TNiveau compte = f.NivEdit;
+    TNiveau compte = NivEdit;
     CompteNiveaux(f.Jeu(), compte, false);
     ActiveEffaceNiv(compte.NbNiveaux);
     for (QAction* a : {Creerniv, ModifNiveau, Testerniv})
         a->setEnabled(true);
-    if (NumeroNiveau(f.NivEdit) == NumeroNiveau(f.JeuEnCours().Niveau()) &&
-        f.NivEdit.NomFichier == f.JeuEnCours().Niveau().NomFichier)
+    if (NumeroNiveau(NivEdit) == NumeroNiveau(f.JeuEnCours().Niveau()) &&
+        NivEdit.NomFichier == f.JeuEnCours().Niveau().NomFichier)
         f.NiveauJeuModifie = true;
     AfficheOuSuisJe();
 }
@@ -166,7 +166,7 @@ void TEditeur::EnregistrerNiv(bool garderEnsemble) {
         AccepteSansSolution())
         Onenregistre();
     if (!garderEnsemble)
-        Commande(&f, [this] { SupprimeEnsemble(f.Jeu(), f.NivEdit, false); });
+        Commande(&f, [this] { SupprimeEnsemble(f.Jeu(), NivEdit, false); });
     SaveLevSB->setEnabled(false);
 }
 
@@ -176,7 +176,7 @@ void TEditeur::QuitteSansQuestion() {
     try {
         if (SaveLevSB->isEnabled())
             Onenregistre();
-        SupprimeEnsemble(f.Jeu(), f.NivEdit, false);
+        SupprimeEnsemble(f.Jeu(), NivEdit, false);
     } catch (const std::exception& e) {
         std::cerr << "zorvane : " << e.what() << "\n";
     }

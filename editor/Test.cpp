@@ -39,19 +39,19 @@ void TEditeur::TesternivClick() {
             return;
         CouperPeinture();
         FermeNiveau();
-        f.NivEdit.Numero = numero.NumeroChoisi;
+        NivEdit.Numero = numero.NumeroChoisi;
         f.InstalleVue(TMainForm::Vue::Test);
         f.EditNivPanel->hide();
         f.PanelEdit->hide();
         f.SwapPanel->show();
-        ensembleTeste_ = f.NivEdit.NomFichier;
+        ensembleTeste_ = NivEdit.NomFichier;
         CommenceTest();
     });
 }
 
 // The level as stored, the ball active, an empty log.
 void TEditeur::CommenceTest() {
-    test_.Charge(f.Jeu(), f.NivEdit);
+    test_.Charge(f.Jeu(), NivEdit);
     f.AfficheNiveau(test_.Niveau(), true, true, false);
     MajAnnulerTest();
 }
@@ -99,7 +99,7 @@ void TEditeur::Stopperletest1Click() {
     f.PanelEdit->show();
     f.SwapPanel->hide();
     f.LabelLevel->clear();
-    Commande(&f, [this] { CompteNiveaux(f.Jeu(), f.NivEdit, true); });
+    Commande(&f, [this] { CompteNiveaux(f.Jeu(), NivEdit, true); });
     f.Peintre().DessineFond();
     AfficheOuSuisJe();
 }

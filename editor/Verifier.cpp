@@ -45,7 +45,7 @@ QString TEditeur::CeQuiManque() const {
         manque << "la boule";
     if (OutilRB[1]->isEnabled())
         manque << "le carré";
-    if (f.NivEdit.NbZelmites == 0)
+    if (NivEdit.NbZelmites == 0)
         manque << "une zelmite";
     if (manque.size() > 1)
         return manque.mid(0, manque.size() - 1).join(", ") + " et " + manque.last();
@@ -57,13 +57,13 @@ bool TEditeur::PeintureEnregistree() const {
 }
 
 const ResultatSolveur* TEditeur::ReponsePourPeinture() const {
-    if (reponse_ && MemePeinture(reponse_->first, f.NivEdit))
+    if (reponse_ && MemePeinture(reponse_->first, NivEdit))
         return &reponse_->second;
     return nullptr;
 }
 
 void TEditeur::VerifierClick() {
-    if (NumeroNiveau(f.NivEdit) == 0)
+    if (NumeroNiveau(NivEdit) == 0)
         return;
     const QString manque = CeQuiManque();
     if (!manque.isEmpty()) {
@@ -72,7 +72,7 @@ void TEditeur::VerifierClick() {
     }
     VerifLabel->setText("Vérification en cours...");
     AnnulerVerif->show();
-    Verification->Lance(f.NivEdit);
+    Verification->Lance(NivEdit);
 }
 
 void TEditeur::AnnuleVerification() {
@@ -131,11 +131,11 @@ void TEditeur::OffreOptimum() {
     const ResultatSolveur* r = ReponsePourPeinture();
     if (!r || r->verdict != VerdictSolveur::Resolu || r->coups.empty())
         return;
-    TJournal j = JournalDesCoups(r->coups, f.NivEdit.NomFichier);
+    TJournal j = JournalDesCoups(r->coups, NivEdit.NomFichier);
     TSoluce lecteur;
-    lecteur.NomFichier = f.NivEdit.NomFichier;
-    LitIndex(f.Jeu(), lecteur, NumeroNiveau(f.NivEdit));
-    EnregistreSoluce(f.Jeu(), j, NumeroNiveau(f.NivEdit), CopieIndex(lecteur));
+    lecteur.NomFichier = NivEdit.NomFichier;
+    LitIndex(f.Jeu(), lecteur, NumeroNiveau(NivEdit));
+    EnregistreSoluce(f.Jeu(), j, NumeroNiveau(NivEdit), CopieIndex(lecteur));
 }
 
 // The optimal solution replayed with the solution player's controls; the eject gives the
@@ -144,7 +144,7 @@ void TEditeur::RegardeOptimum() {
     if (!reponse_ || reponse_->second.verdict != VerdictSolveur::Resolu)
         return;
     const auto& [depart, r] = *reponse_;
-    TJournal j = JournalDesCoups(r.coups, f.NivEdit.NomFichier);
+    TJournal j = JournalDesCoups(r.coups, NivEdit.NomFichier);
     if (!j.Attente.empty())
         RangeOctet(j); // the replay reads packed bytes only
     TSoluce soluce;
@@ -162,7 +162,7 @@ void TEditeur::RegardeOptimum() {
             a->setEnabled(true);
         f.PanelEdit->show();
         f.EditNivPanel->show();
-        AfficheEdit(f.NivEdit);
+        AfficheEdit(NivEdit);
         ActivePeinture();
         f.setFocus();
     });
@@ -177,7 +177,7 @@ bool TEditeur::AccepteSansSolution() {
         OptionsSolveur o = Verification->Options;
         o.dureeMax = std::chrono::seconds(1);
         try {
-            insoluble = Resous(f.NivEdit, o).verdict == VerdictSolveur::Insoluble;
+            insoluble = Resous(NivEdit, o).verdict == VerdictSolveur::Insoluble;
         } catch (const std::exception&) { // incomplete or out of memory: nothing known
         }
     }

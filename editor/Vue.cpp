@@ -154,8 +154,8 @@ void TEditeur::AfficheEdit(const TNiveau& n) {
 }
 
 void TEditeur::GoEdit() {
-    f.LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(f.NivEdit)));
-    AfficheEdit(f.NivEdit);
+    f.LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(NivEdit)));
+    AfficheEdit(NivEdit);
     RafraichitPalette();
     f.EditNivPanel->show();
     f.setFocus();
@@ -172,21 +172,21 @@ void TEditeur::GoEdit() {
 }
 
 void TEditeur::AfficheOuSuisJe() {
-    const bool ensemble = !f.NivEdit.NomFichier.empty() && Creerniv->isEnabled();
+    const bool ensemble = !NivEdit.NomFichier.empty() && Creerniv->isEnabled();
     NiveauPrecedent->setEnabled(ensemble);
     NiveauSuivant->setEnabled(ensemble);
     if (!ensemble) {
         OuSuisJe->setText("Aucun ensemble ouvert");
         return;
     }
-    TNiveau compte = f.NivEdit;
+    TNiveau compte = NivEdit;
     int nombre = -1;
     Commande(&f, [&] {
         CompteNiveaux(f.Jeu(), compte, false);
         nombre = NombreNiveaux(compte);
     });
-    const QString nom = "Ensemble " + Depuis1252(f.NivEdit.NomFichier);
-    const int32_t numero = NumeroNiveau(f.NivEdit);
+    const QString nom = "Ensemble " + Depuis1252(NivEdit.NomFichier);
+    const int32_t numero = NumeroNiveau(NivEdit);
     if (nombre < 0)
         OuSuisJe->setText(nom);
     else if (numero == 0)
@@ -209,13 +209,13 @@ void TEditeur::FermeNiveau() {
 }
 
 void TEditeur::DebutTrait() {
-    avantTrait_ = f.NivEdit;
+    avantTrait_ = NivEdit;
     dernierX_ = dernierY_ = -1;
 }
 
 void TEditeur::FinTrait() {
-    if (avantTrait_ && !MemePeinture(*avantTrait_, f.NivEdit))
-        Historique->push(new CommandePeinture(*this, *avantTrait_, f.NivEdit));
+    if (avantTrait_ && !MemePeinture(*avantTrait_, NivEdit))
+        Historique->push(new CommandePeinture(*this, *avantTrait_, NivEdit));
     avantTrait_.reset();
 }
 
@@ -239,18 +239,18 @@ void TEditeur::PeintJusqua(int x, int y) {
 
 // Undo and redo: the grid and the pieces of a step, the tools and the save button following.
 void TEditeur::RestaurePeinture(const TNiveau& n) {
-    f.NivEdit.Grille = n.Grille;
-    f.NivEdit.PosBoule = n.PosBoule;
-    f.NivEdit.PosCarre = n.PosCarre;
-    f.NivEdit.NbZelmites = n.NbZelmites;
-    const auto& g = f.NivEdit.Grille;
+    NivEdit.Grille = n.Grille;
+    NivEdit.PosBoule = n.PosBoule;
+    NivEdit.PosCarre = n.PosCarre;
+    NivEdit.NbZelmites = n.NbZelmites;
+    const auto& g = NivEdit.Grille;
     ActiveOutilsPieces(std::find(g.begin(), g.end(), CaseBoule) == g.end(),
                        std::find(g.begin(), g.end(), CaseCarre) == g.end());
-    AfficheEdit(f.NivEdit);
+    AfficheEdit(NivEdit);
 }
 
 void TEditeur::HistoriqueBouge() {
-    if (NumeroNiveau(f.NivEdit) == 0)
+    if (NumeroNiveau(NivEdit) == 0)
         return;
     MajSaveLevSB();
     if (Historique->isClean())
@@ -292,9 +292,9 @@ void TEditeur::ActiveOutilsPieces(bool boule, bool carre) {
 
 void TEditeur::MajSaveLevSB() {
     SaveLevSB->setEnabled(!OutilRB[0]->isEnabled() && !OutilRB[1]->isEnabled() &&
-                          f.NivEdit.NbZelmites != 0);
+                          NivEdit.NbZelmites != 0);
     // A disabled button says what the level lacks.
-    const QString manque = NumeroNiveau(f.NivEdit) == 0 ? QString() : CeQuiManque();
+    const QString manque = NumeroNiveau(NivEdit) == 0 ? QString() : CeQuiManque();
     SaveLevSB->setToolTip(manque.isEmpty() ? "Enregistrer" : "Enregistrer : il manque " + manque);
 }
 
@@ -308,7 +308,7 @@ void TEditeur::PeintCase(int x, int y) {
     const char code = codes[outil];
     const uint8_t cx = uint8_t(x / TailleCase);
     const uint8_t cy = uint8_t(y / TailleCase);
-    const char present = LitCase(f.NivEdit, cx, cy);
+    const char present = LitCase(NivEdit, cx, cy);
     if (present == code || (outil == 0 && !OutilRB[0]->isEnabled()) ||
         (outil == 1 && !OutilRB[1]->isEnabled()))
         return;
@@ -336,15 +336,15 @@ void TEditeur::PeintCase(int x, int y) {
     else if (outil == 1)
         ActiveOutilsPieces(OutilRB[0]->isEnabled(), false);
     else if (outil == 2)
-        AjouteZelmites(f.NivEdit, 1);
+        AjouteZelmites(NivEdit, 1);
     if (present == CaseBoule)
         ActiveOutilsPieces(true, OutilRB[1]->isEnabled());
     else if (present == CaseCarre)
         ActiveOutilsPieces(OutilRB[0]->isEnabled(), true);
     else if (present == CaseZelmite)
-        AjouteZelmites(f.NivEdit, 255);
+        AjouteZelmites(NivEdit, 255);
     MajSaveLevSB();
-    EcritCase(f.NivEdit, cx, cy, code);
+    EcritCase(NivEdit, cx, cy, code);
 }
 
 } // namespace zorvane

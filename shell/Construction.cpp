@@ -1,5 +1,6 @@
 // The controls and menus of the main window, placed as designed on its 792 x 554 client area.
 #include "Boutons.h"
+#include "Editeur.h"
 #include "ImageWidget.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
@@ -140,10 +141,8 @@ void TMainForm::ConstruitControles() {
     connect(EnregistrerSB, &QToolButton::clicked, this,
             EnCommande(this, [this] { EnregistrerSBClick(); }));
     connect(EffacerSB, &QToolButton::clicked, this, EnCommande(this, [this] { EffacerMClick(); }));
-    connect(EditeurSB, &QToolButton::clicked, this, EnCommande(this, [this] {
-                if (EditeurSBClick)
-                    EditeurSBClick();
-            }));
+    connect(EditeurSB, &QToolButton::clicked, this,
+            EnCommande(this, [this] { Editeur->EditeurSBClick(); }));
     connect(SolutionSB, &QToolButton::clicked, this,
             EnCommande(this, [this] { SolutionSBClick(); }));
     connect(AboutSB, &QToolButton::clicked, this, EnCommande(this, [this] { AproposMClick(); }));
@@ -231,10 +230,8 @@ void TMainForm::ConstruitMenus() {
     connect(RedefTouchesM, &QAction::triggered, this,
             EnCommande(this, [this] { RedefTouchesMClick(); }));
     connect(Graphisme1, &QAction::triggered, this, EnCommande(this, [this] { Graphisme1Click(); }));
-    connect(EditeurM, &QAction::triggered, this, EnCommande(this, [this] {
-                if (EditeurSBClick)
-                    EditeurSBClick();
-            }));
+    connect(EditeurM, &QAction::triggered, this,
+            EnCommande(this, [this] { Editeur->EditeurSBClick(); }));
     connect(Aide2M, &QAction::triggered, this, EnCommande(this, [this] { Aide2MClick(); }));
     connect(AproposM, &QAction::triggered, this, EnCommande(this, [this] { AproposMClick(); }));
     ConnecteMusique();

@@ -1,5 +1,6 @@
 // The play flow: a new game, a level on the board, a restart, the next level, the end of a set.
 #include "ChoixNiv.h"
+#include "Editeur.h"
 #include "Ensemble.h"
 #include "Fenetres.h"
 #include "ImageWidget.h"
@@ -124,16 +125,16 @@ void TMainForm::VideoFin() {
 }
 
 const TNiveau& TMainForm::NiveauAffiche() const {
-    if (Vue_ == Vue::Test && NiveauTeste)
-        return NiveauTeste().Niveau();
+    if (Vue_ == Vue::Test)
+        return Editeur->NiveauTeste().Niveau();
     if (Vue_ != Vue::Jeu)
-        return NivEdit;
+        return Editeur->NivEdit;
     return lectureAffichee_ ? soluce_.Niveau() : jeu_.Niveau();
 }
 
 bool TMainForm::ActifCourant() const {
-    if (Vue_ == Vue::Test && NiveauTeste)
-        return NiveauTeste().Boule();
+    if (Vue_ == Vue::Test)
+        return Editeur->NiveauTeste().Boule();
     return Vue_ == Vue::Jeu && lectureAffichee_ ? soluce_.Boule() : jeu_.Boule();
 }
 

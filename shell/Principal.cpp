@@ -158,15 +158,15 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 // closing it again asks again. Stopped from outside, the game asks nothing and always closes.
 bool TMainForm::Arret() {
     if (ArretExterieur_) {
-        if (Vue_ == Vue::Editeur && QuitteEditeurSansQuestion)
-            QuitteEditeurSansQuestion();
+        if (Vue_ == Vue::Editeur)
+            Editeur->QuitteSansQuestion();
     } else {
         if (Vue_ == Vue::Jeu && PartieNonEnregistree() &&
             Confirmation(this,
                          "Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?") &&
             !EnregistrerSBClick())
             return false;
-        if (Vue_ == Vue::Editeur && QuitteEditeur && !Commande(this, QuitteEditeur))
+        if (Vue_ == Vue::Editeur && !Commande(this, [this] { Editeur->EnregistrerNiv(false); }))
             return false;
     }
     TOptions o;

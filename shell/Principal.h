@@ -69,7 +69,6 @@ class TMainForm : public QMainWindow {
     const TJeu& JeuEnCours() const { return jeu_; }
     // The copy of the game's level on which its solution is replayed.
     const TNiveauEnJeu& NiveauSoluce() const { return soluce_; }
-    TNiveau NivEdit; // the level open in the editor
     TSoluce SoluceJeu;
     TTouches Touches;
     std::string Frappe; // the last keys typed in play, newest first, at most 12
@@ -214,14 +213,6 @@ class TMainForm : public QMainWindow {
     void ArreteMusique();
     void ConnecteMusique();
 
-    // ---- Hooks the editor fills in: its answer to a close, and its test view's key handler
-    std::function<void()> QuitteEditeur;
-    std::function<void()> QuitteEditeurSansQuestion; // the same, when the game is stopped
-    std::function<void(uint16_t)> KeyDownTest;
-    std::function<void()> EditeurSBClick;
-    std::function<void()> ImgSwapTest;
-    // The level under test, while the test view is shown.
-    std::function<const TNiveauEnJeu&()> NiveauTeste;
     // The top-level menu items of each view: play, editor, test.
     QList<QAction*> MenusDeVue[3];
 

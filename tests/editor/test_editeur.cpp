@@ -47,26 +47,26 @@ class TestEditeur : public QObject {
         s.e->Creerniv->trigger();
         QCOMPARE(s.f->LabelLevel->text(), QString("Niveau n° 1"));
         s.Peint(3, {{4, 4}, {5, 4}, {6, 4}});
-        QCOMPARE(LitCase(s.f->NivEdit, 5, 4), CaseMur);
+        QCOMPARE(LitCase(s.e->NivEdit, 5, 4), CaseMur);
         QVERIFY(!s.e->SaveLevSB->isEnabled());
         s.Peint(0, {{0, 0}, {1, 0}, {2, 0}}); // one ball only: the tool is off after the first
-        QCOMPARE(LitCase(s.f->NivEdit, 0, 0), CaseBoule);
-        QCOMPARE(LitCase(s.f->NivEdit, 1, 0), CaseVide);
+        QCOMPARE(LitCase(s.e->NivEdit, 0, 0), CaseBoule);
+        QCOMPARE(LitCase(s.e->NivEdit, 1, 0), CaseVide);
         QVERIFY(!s.e->OutilRB[0]->isEnabled());
         s.Peint(1, {{0, 2}});
         s.Peint(2, {{5, 0}});
         s.Peint(2, {{9, 0}});
-        QCOMPARE(s.f->NivEdit.NbZelmites, 2);
+        QCOMPARE(s.e->NivEdit.NbZelmites, 2);
         QVERIFY(s.e->SaveLevSB->isEnabled());
         s.Peint(2, {{5, 0}}); // a gem over a gem changes nothing
-        QCOMPARE(s.f->NivEdit.NbZelmites, 2);
+        QCOMPARE(s.e->NivEdit.NbZelmites, 2);
         s.Peint(4, {{9, 0}});
-        QCOMPARE(s.f->NivEdit.NbZelmites, 1);
+        QCOMPARE(s.e->NivEdit.NbZelmites, 1);
         // The right button never paints.
         s.Outil(3);
         QTimer::singleShot(50, [&] { s.e->EditMenuS->close(); });
         QTest::mouseClick(s.f->ImgFond, Qt::RightButton, {}, Centre(8, 8));
-        QCOMPARE(LitCase(s.f->NivEdit, 8, 8), CaseVide);
+        QCOMPARE(LitCase(s.e->NivEdit, 8, 8), CaseVide);
         s.Sauve();
         QVERIFY(!s.e->SaveLevSB->isEnabled());
         QCOMPARE(d.lit("niveaux/NOUVEAU.niv").size(), 52u);
@@ -208,7 +208,7 @@ class TestEditeur : public QObject {
         });
         const QStringList messages = MessagesPendant([&] { s.e->EffaceNiv->trigger(); });
         QCOMPARE(messages, QStringList({"Le niveau ouvert porte maintenant le numéro 2."}));
-        QCOMPARE(NumeroNiveau(s.f->NivEdit), 2);
+        QCOMPARE(NumeroNiveau(s.e->NivEdit), 2);
         s.Peint(3, {{9, 9}});
         s.Sauve();
         const auto niv = d.lit("niveaux/TROIS.niv");
@@ -421,7 +421,7 @@ class TestEditeur : public QObject {
                          (!c.retour && !c.resteDansLEditeur),
                      c.nom);
             if (c.resteDansLEditeur)
-                QCOMPARE(LitCase(s.f->NivEdit, 8, 8), CaseMur);
+                QCOMPARE(LitCase(s.e->NivEdit, 8, 8), CaseMur);
         }
     }
 
@@ -476,7 +476,7 @@ class TestEditeur : public QObject {
         s.Peint(2, {{6, 0}});
         s.Peint(0, {{3, 0}});
         s.Peint(1, {{0, 2}});
-        QCOMPARE(s.f->NivEdit.NbZelmites, 1);
+        QCOMPARE(s.e->NivEdit.NbZelmites, 1);
         s.Sauve();
         const auto octets = d.lit("niveaux/SET.niv");
         QCOMPARE(octets.size(), 52u);

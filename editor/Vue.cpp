@@ -5,7 +5,6 @@
 #include "Messages.h"
 #include "NiveauFichier.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 #include "Texte.h"
 #include "Verification.h"
 
@@ -55,110 +54,41 @@ int CaseDe(int pixel) {
 
 } // namespace
 
+// The editor's side of entering its view, and of a set closed under it: no set, no level.
 void TEditeur::EditeurSBClick() {
-    f.GestionClavier = TMainForm::Clavier::Aucun;
-    // The countdown pauses: it resumes on the return only if it was running now.
-    if (f.TimerCompte->isActive())
-        compteEnCours_ = true;
-    else if (f.VueCourante() == TMainForm::Vue::Jeu)
-        compteEnCours_ = false;
-    f.TimerCompte->stop();
-    f.InstalleVue(TMainForm::Vue::Editeur);
-    f.SBPanel->hide();
-    f.SwapPanel->hide();
     ModifDesSB->setEnabled(false);
     SaveLevSB->setEnabled(false);
-    f.PanelEdit->show();
+    PanelEdit->show();
     for (QAction* a : {Creerniv, EffaceNiv, ModifNiveau, Testerniv})
         a->setEnabled(false);
-    f.LabelLevel->clear();
-    f.NiveauJeuModifie = false;
-    effacesDuJeu_.clear();
-    f.EditNivPanel->hide();
+    LabelLevel->clear();
+    EditNivPanel->hide();
     CouperPeinture();
-    f.Peintre().DessineFond();
+    peintre_.DessineFond();
     AfficheOuSuisJe();
 }
 
 void TEditeur::RetourMainMenuClick() {
     // A failed save keeps the editor open on the unsaved level.
-    if (!Commande(&f, [this] { EnregistrerNiv(false); }))
+    if (!Commande(fenetre_, [this] { EnregistrerNiv(false); }))
         return;
     FermeNiveau();
-    f.PanelEdit->hide();
-    f.SwapPanel->show();
-    f.InstalleVue(TMainForm::Vue::Jeu);
-    f.EditNivPanel->hide();
-    f.SBPanel->show();
+    PanelEdit->hide();
+    EditNivPanel->hide();
     CouperPeinture();
-    // No level to go on with: an empty board, no keys, the game's progress kept for a save.
-    auto stoppe = [this] {
-        f.GestionClavier = TMainForm::Clavier::Aucun;
-        f.MajAnnuler();
-        f.LabelLevel->clear();
-        f.ImgSwap->image().fill(f.palette().color(QPalette::Button));
-        f.ImgSwap->repaint();
-        f.Peintre().DessineFond();
-    };
-    if (f.JeuEnCours().Niveau().NomFichier.empty()) {
-        stoppe();
-        return;
-    }
-    // The game's set may have been deleted meanwhile: the game then ends cleanly.
-    TJeu& jeu = f.JeuEnCours();
-    const auto niv = f.Jeu() / CheminEnsemble(jeu.Niveau().NomFichier, ".niv");
-    std::error_code erreur;
-    if (!std::filesystem::is_regular_file(niv, erreur)) {
-        f.ArretePartie();
-        stoppe();
-        return;
-    }
-    // Levels erased before the game's level move it down. Its own level erased, the level that
-    // took its number is played from its start, as a level saved over it would be.
-    const int32_t numero = NumeroNiveau(jeu.Niveau());
-    int32_t nouveau = numero;
-    for (int32_t efface : effacesDuJeu_) {
-        if (efface == nouveau)
-            f.NiveauJeuModifie = true;
-        else if (efface < nouveau)
-            --nouveau;
-    }
-    const bool ok = Commande(&f, [&] {
-        jeu.RecompteNiveaux();
-        if (nouveau > NombreNiveaux(jeu.Niveau())) {
-            stoppe();
-            return;
-        }
-        if (nouveau != numero)
-            jeu.Renumerote(nouveau);
-        if (f.NiveauJeuModifie) {
-            jeu.ChargeNiveau();
-            f.AfficheNiveau(jeu.Niveau(), true, false, true);
-        } else {
-            f.LabelLevel->setText(QString("Niveau n° %1").arg(nouveau));
-            f.AfficheNiveau(jeu.Niveau(), false, false, false);
-            f.DessineActif(jeu.Boule());
-            if (compteEnCours_) {
-                f.TimerCompte->start();
-            }
-            f.GestionClavier = TMainForm::Clavier::Jeu;
-            f.MajAnnuler();
-        }
-    });
-    if (!ok)
-        stoppe();
+    hote_.RetourAuJeu();
 }
 
 void TEditeur::AfficheEdit(const TNiveau& n) {
-    f.Peintre().Dessine(n);
+    peintre_.Dessine(n);
 }
 
 void TEditeur::GoEdit() {
-    f.LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(NivEdit)));
+    LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(NivEdit)));
     AfficheEdit(NivEdit);
     RafraichitPalette();
-    f.EditNivPanel->show();
-    f.setFocus();
+    EditNivPanel->show();
+    fenetre_->setFocus();
     ActivePeinture();
     // A new history: the level as opened is its clean point.
     AnnuleVerification();
@@ -181,8 +111,8 @@ void TEditeur::AfficheOuSuisJe() {
     }
     TNiveau compte = NivEdit;
     int nombre = -1;
-    Commande(&f, [&] {
-        CompteNiveaux(f.Jeu(), compte, false);
+    Commande(fenetre_, [&] {
+        CompteNiveaux(hote_.Jeu(), compte, false);
         nombre = NombreNiveaux(compte);
     });
     const QString nom = "Ensemble " + Depuis1252(NivEdit.NomFichier);
@@ -280,7 +210,7 @@ void TEditeur::BouleMSClick(int tag) {
         OutilRB[tag]->setChecked(true);
         OutilMS[tag]->setChecked(true);
     }
-    f.setFocus();
+    fenetre_->setFocus();
 }
 
 void TEditeur::ActiveOutilsPieces(bool boule, bool carre) {
@@ -312,7 +242,7 @@ void TEditeur::PeintCase(int x, int y) {
     if (present == code || (outil == 0 && !OutilRB[0]->isEnabled()) ||
         (outil == 1 && !OutilRB[1]->isEnabled()))
         return;
-    TPeintrePlateau& peintre = f.Peintre();
+    TPeintrePlateau& peintre = peintre_;
     const TTuiles& t = peintre.Tuiles();
     switch (outil) {
     case 0:

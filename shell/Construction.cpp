@@ -141,8 +141,7 @@ void TMainForm::ConstruitControles() {
     connect(EnregistrerSB, &QToolButton::clicked, this,
             EnCommande(this, [this] { EnregistrerSBClick(); }));
     connect(EffacerSB, &QToolButton::clicked, this, EnCommande(this, [this] { EffacerMClick(); }));
-    connect(EditeurSB, &QToolButton::clicked, this,
-            EnCommande(this, [this] { Editeur->EditeurSBClick(); }));
+    connect(EditeurSB, &QToolButton::clicked, this, EnCommande(this, [this] { EditeurSBClick(); }));
     connect(SolutionSB, &QToolButton::clicked, this,
             EnCommande(this, [this] { SolutionSBClick(); }));
     connect(AboutSB, &QToolButton::clicked, this, EnCommande(this, [this] { AproposMClick(); }));
@@ -230,8 +229,7 @@ void TMainForm::ConstruitMenus() {
     connect(RedefTouchesM, &QAction::triggered, this,
             EnCommande(this, [this] { RedefTouchesMClick(); }));
     connect(Graphisme1, &QAction::triggered, this, EnCommande(this, [this] { Graphisme1Click(); }));
-    connect(EditeurM, &QAction::triggered, this,
-            EnCommande(this, [this] { Editeur->EditeurSBClick(); }));
+    connect(EditeurM, &QAction::triggered, this, EnCommande(this, [this] { EditeurSBClick(); }));
     connect(Aide2M, &QAction::triggered, this, EnCommande(this, [this] { Aide2MClick(); }));
     connect(AproposM, &QAction::triggered, this, EnCommande(this, [this] { AproposMClick(); }));
     ConnecteMusique();

@@ -56,7 +56,12 @@ TMainForm::TMainForm(const QString& donnees, const QString& joueur, QWidget* par
     setMenuBar(new BarreMenus(this));
     ConstruitControles();
     ConstruitMenus();
-    Editeur = new TEditeur(*this);
+    Editeur = new TEditeur(*this, PlaceEditeur{this, PanelEdit, EditNivPanel, ImgFond, *peintre_,
+                                               LabelLevel, Touches});
+    MenusDeVue[int(Vue::Editeur)] = {Editeur->NiveauxMenu->menuAction(),
+                                     Editeur->EnsemblesMenu->menuAction(), AideMenu->menuAction()};
+    MenusDeVue[int(Vue::Test)] = {Editeur->Recommencer1, Editeur->AnnulerTest,
+                                  Editeur->Stopperletest1};
     InstalleVue(Vue::Jeu);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     qApp->installEventFilter(this);

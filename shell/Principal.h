@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Graphismes.h"
+#include "HoteEditeur.h"
 #include "Jeu.h"
 #include "Soluce.h"
 #include "Touches.h"
@@ -15,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -33,7 +35,7 @@ class TPeintrePlateau;
 class TEditeur;
 class TMusique;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public HoteEditeur {
     Q_OBJECT
   public:
     // donnees: the shipped files, only read (Graphics/, musique/, the sounds, ZORVANE.TXT and the
@@ -45,8 +47,8 @@ class TMainForm : public QMainWindow {
     ~TMainForm() override;
 
     // The player's folder.
-    const QString& DossierJeu() const { return DossierJeu_; }
-    std::filesystem::path Jeu() const;
+    const QString& DossierJeu() const override { return DossierJeu_; }
+    std::filesystem::path Jeu() const override;
     // The data folder.
     const QString& DossierDonnees() const { return DossierDonnees_; }
     std::filesystem::path Donnees() const;
@@ -148,8 +150,8 @@ class TMainForm : public QMainWindow {
     // `ensuite` runs with what the move did once its slide is over; keys typed meanwhile wait
     // and are handled after it, in order.
     void JoueGeste(TNiveauEnJeu& niveau, const Geste& geste,
-                   const std::function<void(const TResultatCoup&)>& ensuite);
-    void DessineActif(bool boule); // the switch image shows the active piece
+                   const std::function<void(const TResultatCoup&)>& ensuite) override;
+    void DessineActif(bool boule) override; // the switch image shows the active piece
     void FormKeyDown(uint16_t code);
     void ImgSwapClick();
     // Takes back the last move or switch of the level in play.
@@ -190,7 +192,7 @@ class TMainForm : public QMainWindow {
     // Replays a solution held in memory (not in the set's files) from the level `depart`, with
     // the same controls; the eject calls `retour` instead of giving the game back.
     void RegardeSolution(const TNiveau& depart, const TSoluce& soluce,
-                         std::function<void()> retour);
+                         std::function<void()> retour) override;
     struct ReplayEnMemoire {
         TNiveau depart;
         TSoluce soluce; // rewound
@@ -213,6 +215,16 @@ class TMainForm : public QMainWindow {
     void ArreteMusique();
     void ConnecteMusique();
 
+    // ---- The editor's host (shell/HoteEditeur.cpp)
+    void EditeurSBClick(); // the editor's view in place of the game, the countdown paused
+    void MontreVueEditeur() override;
+    void MontreVueTest() override;
+    void RetourAuJeu() override;
+    void NiveauEfface(const std::string& ensemble, int32_t numero) override;
+    void NiveauEnregistre(const std::string& ensemble, int32_t numero) override;
+    void AfficheTest(const TNiveau& niveau) override;
+    bool ClavierAuTest() const override;
+    void CoupeClavier() override;
     // The top-level menu items of each view: play, editor, test.
     QList<QAction*> MenusDeVue[3];
 
@@ -249,6 +261,10 @@ class TMainForm : public QMainWindow {
     TNiveauEnJeu soluce_;
     bool nonEnregistree_ = false;
     bool lectureAffichee_ = false;
+    // While the editor is open: the countdown ran when it was entered; the levels erased in the
+    // game's set, to keep the game on its own level.
+    bool compteEnCours_ = false;
+    std::vector<int32_t> effacesDuJeu_;
     TPeintrePlateau* peintre_ = nullptr;
     Vue Vue_ = Vue::Jeu;
     bool Active_ = false;

@@ -8,6 +8,7 @@
 #include "ImageWidget.h"
 #include "Principal.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -24,20 +25,28 @@ inline QPoint Centre(int x, int y) {
 struct Session {
     explicit Session(const DossierJeu& d) : f(std::make_unique<TMainForm>(d.qchemin())) {
         f->show();
-        e = f->Editeur;
+        e = f->findChild<TEditeur*>("Editeur");
     }
     std::unique_ptr<TMainForm> f;
     TEditeur* e;
+
+    // The window's controls, by object name.
+    template <class T = QWidget> T* Objet(const QString& nom) const {
+        return f->findChild<T*>(nom);
+    }
+    QToolButton* Bouton(const QString& nom) const { return Objet<QToolButton>(nom); }
+    // The board (ImageWidget has no meta-object of its own to cast by).
+    ImageWidget* Fond() const { return static_cast<ImageWidget*>(Objet("ImgFond")); }
 
     void Outil(int tag) { e->OutilRB[tag]->click(); }
     // A left-button drag over the cells given, in order.
     void Peint(int tag, std::initializer_list<QPoint> cases) {
         Outil(tag);
         auto it = cases.begin();
-        QTest::mousePress(f->ImgFond, Qt::LeftButton, {}, Centre(it->x(), it->y()));
+        QTest::mousePress(Fond(), Qt::LeftButton, {}, Centre(it->x(), it->y()));
         for (++it; it != cases.end(); ++it)
-            QTest::mouseMove(f->ImgFond, Centre(it->x(), it->y()));
-        QTest::mouseRelease(f->ImgFond, Qt::LeftButton, {},
+            QTest::mouseMove(Fond(), Centre(it->x(), it->y()));
+        QTest::mouseRelease(Fond(), Qt::LeftButton, {},
                             Centre((cases.end() - 1)->x(), (cases.end() - 1)->y()));
     }
     void Sauve() {

@@ -258,6 +258,29 @@ void TMainForm::InstalleVue(Vue vue) {
         menuBar()->addAction(a);
 }
 
+// The editor's views, entered from the game (its countdown paused) and from the test.
+void TMainForm::EditeurSBClick() {
+    // The countdown pauses: it resumes on the return only if it was running now.
+    compteEnCours_ = TimerCompte->isActive();
+    TimerCompte->stop();
+    NiveauJeuModifie = false;
+    effacesDuJeu_.clear();
+    MontreVueEditeur();
+    Editeur->EditeurSBClick();
+}
+
+void TMainForm::MontreVueEditeur() {
+    GestionClavier = Clavier::Aucun;
+    InstalleVue(Vue::Editeur);
+    SBPanel->hide();
+    SwapPanel->hide();
+}
+
+void TMainForm::MontreVueTest() {
+    InstalleVue(Vue::Test);
+    SwapPanel->show();
+}
+
 void TMainForm::AproposMClick() {
     TAboutBox boite(this);
     boite.exec();

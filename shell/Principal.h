@@ -215,7 +215,7 @@ class TMainForm : public QMainWindow, public HoteEditeur {
     void ArreteMusique();
     void ConnecteMusique();
 
-    // ---- The editor's host (shell/HoteEditeur.cpp)
+    // ---- The editor's host
     void EditeurSBClick(); // the editor's view in place of the game, the countdown paused
     void MontreVueEditeur() override;
     void MontreVueTest() override;

@@ -23,7 +23,7 @@ inline QPoint Centre(int x, int y) {
 }
 
 struct Session {
-    explicit Session(const DossierJeu& d) : f(std::make_unique<TMainForm>(d.qchemin())) {
+    explicit Session(const DossierJeu& d) : f(std::make_unique<TMainForm>(d.qchemin(), DelaisDeTest())) {
         f->show();
         e = f->findChild<TEditeur*>("Editeur");
     }

@@ -43,12 +43,11 @@ void TapeCode(TMainForm& f) {
 class TestLecteur : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(); }
 
     void sansSolutionPasDeCompte() {
         DossierJeu d;
         d.Ensemble("SET", {Niveau});
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         f.show();
         f.NouveauSB->click();
         QCOMPARE(f.SolutionSB->toolTip(), QString("Pas de solution pour ce niveau"));
@@ -62,7 +61,7 @@ class TestLecteur : public QObject {
         DossierJeu d;
         d.Ensemble("SET", {Niveau, Niveau});
         StockeSolution(d);
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         f.show();
         f.NouveauSB->click();
         QCOMPARE(f.SolutionSB->toolTip(), QString("Solution disponible dans 5 minutes"));
@@ -129,7 +128,7 @@ class TestLecteur : public QObject {
         l.NomFichier = "SET";
         LitIndex(d.chemin(), l, 1);
         EnregistreSoluce(d.chemin(), j, 1, CopieIndex(l));
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         f.show();
         f.NouveauSB->click();
         TapeCode(f);

@@ -2,7 +2,6 @@
 // and the rank rule during a move, the music menu and the byte written back at exit.
 #include "Audio.h"
 #include "Dialogues.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "FixturesAudio.h"
 #include "Musique.h"
@@ -34,9 +33,7 @@ uint8_t OctetEcrit(const DossierJeu& d) {
 class TestSonsFenetre : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        qputenv("SDL_AUDIODRIVER", "dummy");
-    }
+    void initTestCase() { qputenv("SDL_AUDIODRIVER", "dummy"); }
 
     void sonDeDemarrageEtRangs() {
         DossierJeu d;

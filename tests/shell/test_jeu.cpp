@@ -1,11 +1,11 @@
 // The main window driven for real: start-up, a game played by keys to the end of its set, the
 // set chooser, and what damaged files do.
 #include "Dialogues.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "ImageWidget.h"
 #include "PeintrePlateau.h"
 #include "Principal.h"
+#include "RotDeGorbul.h"
 
 #include <QAction>
 #include <QApplication>

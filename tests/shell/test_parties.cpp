@@ -2,7 +2,6 @@
 // with the right password, refuse a wrong one, erase.
 #include "Dialogues.h"
 #include "FPlayer.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "Principal.h"
 

@@ -1,17 +1,20 @@
 // Every window and dialog of the game, in each of its modes: the whole text of each label and
 // button shows, inside the widget and inside its window, at the fonts the game uses.
+#include "AboutBox.h"
+#include "Aide.h"
 #include "Charge.h"
 #include "ChoixGraph.h"
 #include "ChoixNiv.h"
 #include "CreerEns.h"
 #include "Dialogues.h"
 #include "Editeur.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "MotdePasse.h"
 #include "NumeroNiv.h"
 #include "Principal.h"
 #include "Redef.h"
+#include "RotDeGorbul.h"
+#include "Video.h"
 
 #include <QAbstractButton>
 #include <QLabel>

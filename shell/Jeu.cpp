@@ -1,12 +1,12 @@
 // The play flow: a new game, a level on the board, a restart, the next level, the end of a set.
 #include "ChoixNiv.h"
 #include "Ensemble.h"
-#include "Fenetres.h"
 #include "ImageWidget.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
 #include "Principal.h"
 #include "Texte.h"
+#include "Video.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,16 +1,19 @@
 #include "Principal.h"
 
+#include "AboutBox.h"
+#include "Aide.h"
 #include "Audio.h"
 #include "BarreMenus.h"
 #include "Editeur.h"
 #include "Erreur.h"
-#include "Fenetres.h"
 #include "ImageWidget.h"
 #include "Messages.h"
 #include "Musique.h"
 #include "Options.h"
 #include "PeintrePlateau.h"
+#include "RotDeGorbul.h"
 #include "Texte.h"
+#include "Titre.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -29,9 +32,6 @@
 
 namespace zorvane {
 
-int TMainForm::PauseAnimationMs = 20;
-bool TMainForm::AfficheTitre = true;
-
 VerdictEcran JugeEcran(int largeur, int hauteur) {
     if (largeur < 800 || hauteur < 600)
         return VerdictEcran::Refuse;
@@ -40,11 +40,12 @@ VerdictEcran JugeEcran(int largeur, int hauteur) {
     return VerdictEcran::Maximise;
 }
 
-TMainForm::TMainForm(const QString& dossierJeu, QWidget* parent)
-    : TMainForm(dossierJeu, dossierJeu, parent) {}
+TMainForm::TMainForm(const QString& dossierJeu, const TDelais& delais, QWidget* parent)
+    : TMainForm(dossierJeu, dossierJeu, delais, parent) {}
 
-TMainForm::TMainForm(const QString& donnees, const QString& joueur, QWidget* parent)
-    : QMainWindow(parent), DossierDonnees_(donnees), DossierJeu_(joueur),
+TMainForm::TMainForm(const QString& donnees, const QString& joueur, const TDelais& delais,
+                     QWidget* parent)
+    : QMainWindow(parent), delais_(delais), DossierDonnees_(donnees), DossierJeu_(joueur),
       jeu_(joueur.toStdString()) {
     setObjectName("MainForm");
     setWindowTitle("Zorvane");
@@ -111,9 +112,9 @@ void TMainForm::showEvent(QShowEvent* e) {
         activateWindow(); // without a window manager, nobody else does
         // The screen check first; the title window follows on a screen that is accepted only.
         QTimer::singleShot(0, this, EnCommande(this, [this] {
-                               if (VerifieEcran() && AfficheTitre && premiere) {
+                               if (VerifieEcran() && delais_.titreMs > 0 && premiere) {
                                    premiere = false;
-                                   (new TTitre(this))->show();
+                                   (new TTitre(this, delais_.titreMs))->show();
                                }
                            }));
     }
@@ -190,7 +191,7 @@ bool TMainForm::Arret() {
     Recherche.Ferme();
     ArreteMusique();
     if (!ArretExterieur_) {
-        TRotDeGorbul adieu(this, [this] { JoueSonBloquant("GORBUL.WAV"); });
+        TRotDeGorbul adieu(this, delais_.adieuMs, [this] { JoueSonBloquant("GORBUL.WAV"); });
         adieu.exec();
     }
     return true;

@@ -2,7 +2,6 @@
 // and the rank rule during a move, the music menu and the byte written back at exit.
 #include "Audio.h"
 #include "Dialogues.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "FixturesAudio.h"
 #include "Musique.h"
@@ -34,10 +33,7 @@ uint8_t OctetEcrit(const DossierJeu& d) {
 class TestSonsFenetre : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        qputenv("SDL_AUDIODRIVER", "dummy");
-        DelaisDeTest();
-    }
+    void initTestCase() { qputenv("SDL_AUDIODRIVER", "dummy"); }
 
     void sonDeDemarrageEtRangs() {
         DossierJeu d;
@@ -47,7 +43,7 @@ class TestSonsFenetre : public QObject {
         EcritWav(d.chemin() / "move01.wav", 400ms);
         EcritWav(d.chemin() / "zelmite.wav", 300ms);
         d.Ensemble("UN", {{"o.*.*#", "", "x", "", "*"}});
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         QVERIFY(f.Audio->actif());
         QCOMPARE(f.Audio->sonEnCours(), d.chemin() / "PILO.WAV");
         f.show();
@@ -64,7 +60,7 @@ class TestSonsFenetre : public QObject {
         d.options.ChoixMusique = 7;
         EcritOptions(d.chemin(), d.options);
         {
-            TMainForm f(d.qchemin());
+            TMainForm f(d.qchemin(), DelaisDeTest());
             QVERIFY(f.Mus[7]->isChecked());
             QCOMPARE(f.Musique->morceauCourant(), 7);
             f.Mus[7]->trigger(); // the current piece again: nothing changes
@@ -81,7 +77,7 @@ class TestSonsFenetre : public QObject {
         QCOMPARE(OctetEcrit(d), 3);
         Musiques(d, {12});
         {
-            TMainForm f(d.qchemin());
+            TMainForm f(d.qchemin(), DelaisDeTest());
             f.MusOff->trigger();
             QCOMPARE(f.Musique->morceauCourant(), 0);
             f.MusRandom->trigger(); // from silence, random play starts a piece at once
@@ -90,7 +86,7 @@ class TestSonsFenetre : public QObject {
         }
         QCOMPARE(OctetEcrit(d), 21);
         {
-            TMainForm f(d.qchemin());
+            TMainForm f(d.qchemin(), DelaisDeTest());
             QVERIFY(f.MusRandom->isChecked());
             f.MusOff->trigger();
             f.close();
@@ -100,7 +96,7 @@ class TestSonsFenetre : public QObject {
 
     void effetsSonoresF6() {
         DossierJeu d;
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         f.show();
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));

@@ -1,7 +1,6 @@
 // The countdown and the solution player through the window: the hidden code, the replay on the
 // copy, pause, rewind and eject.
 #include "Dialogues.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "ImageWidget.h"
 #include "Principal.h"
@@ -43,12 +42,11 @@ void TapeCode(TMainForm& f) {
 class TestLecteur : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(); }
 
     void sansSolutionPasDeCompte() {
         DossierJeu d;
         d.Ensemble("SET", {Niveau});
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         f.show();
         f.NouveauSB->click();
         QCOMPARE(f.SolutionSB->toolTip(), QString("Pas de solution pour ce niveau"));
@@ -62,7 +60,7 @@ class TestLecteur : public QObject {
         DossierJeu d;
         d.Ensemble("SET", {Niveau, Niveau});
         StockeSolution(d);
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         f.show();
         f.NouveauSB->click();
         QCOMPARE(f.SolutionSB->toolTip(), QString("Solution disponible dans 5 minutes"));
@@ -129,7 +127,7 @@ class TestLecteur : public QObject {
         l.NomFichier = "SET";
         LitIndex(d.chemin(), l, 1);
         EnregistreSoluce(d.chemin(), j, 1, CopieIndex(l));
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         f.show();
         f.NouveauSB->click();
         TapeCode(f);

@@ -1,7 +1,6 @@
 // The window on a screen below 800 x 600: the refusal message first, then the normal shut-down
 // (options written back, farewell window), and never the title window.
 #include "Dialogues.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "Principal.h"
 
@@ -36,14 +35,11 @@ class TestEcran : public QObject {
     Q_OBJECT
   private slots:
     void petitEcranRefuseAvantLeTitre() {
-        DelaisDeTest();
-        TMainForm::AfficheTitre = true;
-        TTitre::DureeMs = 50;
         DossierJeu d;
         const auto options = d.lit("options.dat");
         Temoin temoin;
         qApp->installEventFilter(&temoin);
-        auto f = std::make_unique<TMainForm>(d.qchemin());
+        auto f = std::make_unique<TMainForm>(d.qchemin(), TDelais{0, 50, 0});
         QString texte;
         RepondMessage("OK", &texte);
         f->show();

@@ -1,17 +1,20 @@
 // Every window and dialog of the game, in each of its modes: the whole text of each label and
 // button shows, inside the widget and inside its window, at the fonts the game uses.
+#include "AboutBox.h"
+#include "Aide.h"
 #include "Charge.h"
 #include "ChoixGraph.h"
 #include "ChoixNiv.h"
 #include "CreerEns.h"
 #include "Dialogues.h"
 #include "Editeur.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "MotdePasse.h"
 #include "NumeroNiv.h"
 #include "Principal.h"
 #include "Redef.h"
+#include "RotDeGorbul.h"
+#include "Video.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -84,12 +87,11 @@ QStringList Debordements(QWidget* fenetre) {
 class TestTextes : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(); }
 
     void toutesLesFenetres() {
         DossierJeu d;
         d.Ensemble("SET", {{"o*", "", "x"}});
-        auto f = std::make_unique<TMainForm>(d.qchemin());
+        auto f = std::make_unique<TMainForm>(d.qchemin(), DelaisDeTest());
         f->show();
         QStringList fautes;
         auto verifie = [&](QWidget* w, const char* nom) {
@@ -140,7 +142,7 @@ class TestTextes : public QObject {
         verifie(&apropos, "AboutBox");
         TVideo video(f.get(), [] {});
         verifie(&video, "Video");
-        TRotDeGorbul adieu(f.get(), [] {});
+        TRotDeGorbul adieu(f.get(), 0, [] {});
         verifie(&adieu, "RotDeGorbul");
         for (const QString& faute : fautes)
             qWarning("%s", qPrintable(faute));

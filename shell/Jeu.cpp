@@ -3,12 +3,12 @@
 #include "ChoixNiv.h"
 #include "Editeur.h"
 #include "Ensemble.h"
-#include "Fenetres.h"
 #include "ImageWidget.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
 #include "Principal.h"
 #include "Texte.h"
+#include "Video.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,6 +2,7 @@
 // level dialogs answered.
 #pragma once
 
+#include "Controles.h"
 #include "Dialogues.h"
 #include "Editeur.h"
 #include "Fixture.h"
@@ -23,30 +24,23 @@ inline QPoint Centre(int x, int y) {
 }
 
 struct Session {
-    explicit Session(const DossierJeu& d) : f(std::make_unique<TMainForm>(d.qchemin(), DelaisDeTest())) {
+    explicit Session(const DossierJeu& d)
+        : f(std::make_unique<TMainForm>(d.qchemin(), DelaisDeTest())) {
         f->show();
         e = f->findChild<TEditeur*>("Editeur");
     }
     std::unique_ptr<TMainForm> f;
     TEditeur* e;
 
-    // The window's controls, by object name.
-    template <class T = QWidget> T* Objet(const QString& nom) const {
-        return f->findChild<T*>(nom);
-    }
-    QToolButton* Bouton(const QString& nom) const { return Objet<QToolButton>(nom); }
-    // The board (ImageWidget has no meta-object of its own to cast by).
-    ImageWidget* Fond() const { return static_cast<ImageWidget*>(Objet("ImgFond")); }
-
     void Outil(int tag) { e->OutilRB[tag]->click(); }
     // A left-button drag over the cells given, in order.
     void Peint(int tag, std::initializer_list<QPoint> cases) {
         Outil(tag);
         auto it = cases.begin();
-        QTest::mousePress(Fond(), Qt::LeftButton, {}, Centre(it->x(), it->y()));
+        QTest::mousePress(Plateau(*f), Qt::LeftButton, {}, Centre(it->x(), it->y()));
         for (++it; it != cases.end(); ++it)
-            QTest::mouseMove(Fond(), Centre(it->x(), it->y()));
-        QTest::mouseRelease(Fond(), Qt::LeftButton, {},
+            QTest::mouseMove(Plateau(*f), Centre(it->x(), it->y()));
+        QTest::mouseRelease(Plateau(*f), Qt::LeftButton, {},
                             Centre((cases.end() - 1)->x(), (cases.end() - 1)->y()));
     }
     void Sauve() {

@@ -32,9 +32,9 @@ class TestEditeur : public QObject {
     void cycleComplet() {
         DossierJeu d;
         Session s(d);
-        s.Bouton("EditeurSB")->click();
+        Bouton(*s.f, "EditeurSB")->click();
         QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Editeur);
-        QVERIFY(s.Objet("SBPanel")->isHidden());
+        QVERIFY(Controle<QWidget>(*s.f, "SBPanel")->isHidden());
         QVERIFY(!s.e->Creerniv->isEnabled());
         s.CreeEnsemble("NOUVEAU", "clef", "Mes niveaux");
         QVERIFY(s.e->Creerniv->isEnabled());
@@ -43,7 +43,7 @@ class TestEditeur : public QObject {
 
         // Level 1, painted with drags: a wall line, then pieces and gems.
         s.e->Creerniv->trigger();
-        QCOMPARE(s.Objet<QLabel>("LabelLevel")->text(), QString("Niveau n° 1"));
+        QCOMPARE(Etiquette(*s.f, "LabelLevel")->text(), QString("Niveau n° 1"));
         s.Peint(3, {{4, 4}, {5, 4}, {6, 4}});
         QCOMPARE(LitCase(s.e->NivEdit, 5, 4), CaseMur);
         QVERIFY(!s.e->SaveLevSB->isEnabled());
@@ -63,7 +63,7 @@ class TestEditeur : public QObject {
         // The right button never paints.
         s.Outil(3);
         QTimer::singleShot(50, [&] { s.e->EditMenuS->close(); });
-        QTest::mouseClick(s.Fond(), Qt::RightButton, {}, Centre(8, 8));
+        QTest::mouseClick(Plateau(*s.f), Qt::RightButton, {}, Centre(8, 8));
         QCOMPARE(LitCase(s.e->NivEdit, 8, 8), CaseVide);
         s.Sauve();
         QVERIFY(!s.e->SaveLevSB->isEnabled());
@@ -159,7 +159,7 @@ class TestEditeur : public QObject {
         }
         const auto niv = d.lit("niveaux/QUATRE.niv");
         Session s(d);
-        s.Bouton("EditeurSB")->click();
+        Bouton(*s.f, "EditeurSB")->click();
         s.Ouvre(0, "MDP");
         QuandDialogue([](QWidget* w) {
             QCOMPARE(w->findChild<QLabel*>("Label1")->text(),
@@ -193,7 +193,7 @@ class TestEditeur : public QObject {
         DossierJeu d;
         d.Ensemble("TROIS", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
         Session s(d);
-        s.Bouton("EditeurSB")->click();
+        Bouton(*s.f, "EditeurSB")->click();
         s.Ouvre(0, "MDP");
         s.Numero(3);
         s.e->ModifNiveau->trigger();
@@ -227,7 +227,7 @@ class TestEditeur : public QObject {
         DossierJeu d;
         d.Ensemble("EXISTE", {{"o*x"}});
         Session s(d);
-        s.Bouton("EditeurSB")->click();
+        Bouton(*s.f, "EditeurSB")->click();
         QStringList raisons;
         bool okDesactive = true;
         QuandDialogue([&](QWidget* w) {
@@ -256,7 +256,7 @@ class TestEditeur : public QObject {
     void nomsAccentues() {
         DossierJeu d;
         Session s(d);
-        s.Bouton("EditeurSB")->click();
+        Bouton(*s.f, "EditeurSB")->click();
         const QStringList noms = {"éléphant", "aéééé", "éléphas"};
         for (const QString& nom : noms) {
             s.CreeEnsemble(nom, "p", "à " + nom);
@@ -314,7 +314,7 @@ class TestEditeur : public QObject {
             });
             QTest::keyClick(liste, Qt::Key_Return);
         });
-        s.Bouton("NouveauSB")->click();
+        Bouton(*s.f, "NouveauSB")->click();
         QCOMPARE(listes[1], listes[0]);
         QCOMPARE(s.f->JeuEnCours().Niveau().NomFichier, std::string("a\xE9\xE9\xE9\xE9"));
         QCOMPARE(NombreNiveaux(s.f->JeuEnCours().Niveau()), 1);
@@ -332,9 +332,9 @@ class TestEditeur : public QObject {
             liste->setCurrentRow(1);
             QTest::keyClick(liste, Qt::Key_Return);
         });
-        s.Bouton("NouveauSB")->click();
+        Bouton(*s.f, "NouveauSB")->click();
         QCOMPARE(s.f->JeuEnCours().Niveau().NomFichier, std::string("JEU"));
-        s.Bouton("EditeurSB")->click();
+        Bouton(*s.f, "EditeurSB")->click();
         QuandDialogue([](QWidget* w) {
             auto* liste = w->findChild<QListWidget*>("FileListBox1");
             liste->setCurrentRow(1);
@@ -347,17 +347,17 @@ class TestEditeur : public QObject {
         QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Jeu);
         QVERIFY(s.f->JeuEnCours().Niveau().NomFichier.empty());
         QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
-        QVERIFY(s.Objet<QLabel>("LabelLevel")->text().isEmpty());
+        QVERIFY(Etiquette(*s.f, "LabelLevel")->text().isEmpty());
     }
 
     void retourSurUnNiveauRenumerote() {
         DossierJeu d;
         d.Ensemble("JEU", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
         Session s(d);
-        s.Bouton("NouveauSB")->click();
+        Bouton(*s.f, "NouveauSB")->click();
         QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved: level 2 in play
         QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
-        s.Bouton("EditeurSB")->click();
+        Bouton(*s.f, "EditeurSB")->click();
         s.Ouvre(0, "MDP");
         QuandDialogue([](QWidget* w) {
             RepondMessage("Oui");
@@ -368,7 +368,7 @@ class TestEditeur : public QObject {
         s.e->BitBtn1->click();
         // The level in play moved down to number 1 and is still the same level.
         QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 1);
-        QCOMPARE(s.Objet<QLabel>("LabelLevel")->text(), QString("Niveau n° 1"));
+        QCOMPARE(Etiquette(*s.f, "LabelLevel")->text(), QString("Niveau n° 1"));
         QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
         QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 3, 0), CaseZelmite);
     }
@@ -392,7 +392,7 @@ class TestEditeur : public QObject {
             DossierJeu d;
             d.Ensemble("SET", {{"o.*", "", "x"}});
             Session s(d);
-            s.Bouton("EditeurSB")->click();
+            Bouton(*s.f, "EditeurSB")->click();
             s.Ouvre(0, "MDP");
             s.Numero(1);
             s.e->ModifNiveau->trigger();
@@ -434,13 +434,13 @@ class TestEditeur : public QObject {
             DossierJeu d;
             d.Ensemble("JEU", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
             Session s(d);
-            s.Bouton("NouveauSB")->click();
+            Bouton(*s.f, "NouveauSB")->click();
             QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved
             if (c.efface == 3)
                 QTest::keyClick(s.f.get(), Qt::Key_Right); // level 2 solved
             QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), c.efface);
             QTest::keyClick(s.f.get(), Qt::Key_Down); // the ball leaves its start
-            s.Bouton("EditeurSB")->click();
+            Bouton(*s.f, "EditeurSB")->click();
             s.Ouvre(0, "MDP");
             QuandDialogue([&](QWidget* w) {
                 RepondMessage("Oui");
@@ -451,11 +451,11 @@ class TestEditeur : public QObject {
             s.e->BitBtn1->click();
             if (!c.joue) {
                 QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
-                QVERIFY(s.Objet<QLabel>("LabelLevel")->text().isEmpty());
+                QVERIFY(Etiquette(*s.f, "LabelLevel")->text().isEmpty());
                 continue;
             }
             QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
-            QCOMPARE(s.Objet<QLabel>("LabelLevel")->text(), QString("Niveau n° 2"));
+            QCOMPARE(Etiquette(*s.f, "LabelLevel")->text(), QString("Niveau n° 2"));
             QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
             QCOMPARE(s.f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0})); // from its start
             QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 4, 0), CaseZelmite); // the former level 3
@@ -467,7 +467,7 @@ class TestEditeur : public QObject {
     void bouleSurUneZelmite() {
         DossierJeu d;
         Session s(d);
-        s.Bouton("EditeurSB")->click();
+        Bouton(*s.f, "EditeurSB")->click();
         s.CreeEnsemble("SET", "p");
         s.e->Creerniv->trigger();
         s.Peint(2, {{3, 0}});

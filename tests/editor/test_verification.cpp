@@ -23,7 +23,7 @@ namespace {
 struct Editeur : Session {
     Editeur(DossierJeu& d, const std::vector<std::vector<std::string>>& niveaux, int numero = 1)
         : Session((d.Ensemble("ESSAI", niveaux), d)) {
-        Bouton("EditeurSB")->click();
+        Bouton(*f, "EditeurSB")->click();
         Ouvre(0, "MDP");
         Numero(numero);
         e->ModifNiveau->trigger();
@@ -108,15 +108,15 @@ class TestVerification : public QObject {
         Editeur s(d, {UnCoup});
         s.Peint(3, {{5, 5}}); // painted, not saved: the replay starts from the painting
         s.Verifie("Voir la solution");
-        QVERIFY(s.Objet("SolucePanel")->isVisible());
-        QVERIFY(s.Objet("PanelEdit")->isHidden());
-        s.Bouton("PauseSB")->click();
+        QVERIFY(Controle<QWidget>(*s.f, "SolucePanel")->isVisible());
+        QVERIFY(Controle<QWidget>(*s.f, "PanelEdit")->isHidden());
+        Bouton(*s.f, "PauseSB")->click();
         s.f->JoueSoluce(); // one step of the timer: the one move
         QVERIFY(NiveauFini(s.f->NiveauSoluce().Niveau()));
         QVERIFY(!NiveauFini(s.e->NivEdit));
-        s.Bouton("EjectSB")->click();
-        QVERIFY(s.Objet("SolucePanel")->isHidden());
-        QVERIFY(s.Objet("PanelEdit")->isVisible());
+        Bouton(*s.f, "EjectSB")->click();
+        QVERIFY(Controle<QWidget>(*s.f, "SolucePanel")->isHidden());
+        QVERIFY(Controle<QWidget>(*s.f, "PanelEdit")->isVisible());
         QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Editeur);
         QCOMPARE(LitCase(s.e->NivEdit, 2, 0), CaseZelmite);
         QCOMPARE(LitCase(s.e->NivEdit, 5, 5), CaseMur);
@@ -214,7 +214,7 @@ class TestVerification : public QObject {
         s.e->Refaire->trigger();
         QVERIFY(!s.e->SaveLevSB->isEnabled());
         // The board shows what the record holds.
-        QCOMPARE(s.Fond()->image().toImage().pixelColor(Centre(4, 5)), CouleurMur);
+        QCOMPARE(Plateau(*s.f)->image().toImage().pixelColor(Centre(4, 5)), CouleurMur);
         s.e->NiveauSuivant->trigger();
         QVERIFY(!s.e->Defaire->isEnabled());
         QVERIFY(!s.e->Refaire->isEnabled());

@@ -22,7 +22,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSlider>
 #include <QTimer>
 #include <QToolButton>
 #include <iostream>

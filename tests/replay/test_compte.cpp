@@ -1,5 +1,5 @@
 // The countdown's hints, as the player reads them.
-#include "Compte.h"
+#include "CompteARebours.h"
 
 #include <QtTest/QTest>
 

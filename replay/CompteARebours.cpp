@@ -41,15 +41,15 @@ TCompteARebours::TCompteARebours(std::string& frappe, QObject* parent)
 void TCompteARebours::Demarre(const std::filesystem::path& jeu, const TNiveau& niveau) {
     emit SolutionDisponible(false);
     TimerTag = 0;
-    // Stopped first: the countdown of the level before never runs on for this one.
+    // No solution until the index says otherwise: an index that cannot be read (it throws)
+    // leaves no countdown running on from the level before.
     minuterie_.stop();
+    emit BulleChangee("Pas de solution pour ce niveau");
     TSoluce index;
     index.NomFichier = niveau.NomFichier;
     if (LitIndex(jeu, index, NumeroNiveau(niveau))) {
         minuterie_.start();
         emit BulleChangee("Solution disponible dans 5 minutes");
-    } else {
-        emit BulleChangee("Pas de solution pour ce niveau");
     }
 }
 

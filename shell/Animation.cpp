@@ -27,7 +27,7 @@ void TMainForm::JoueGeste(TNiveauEnJeu& niveau, const Geste& geste,
     }
     if (EffetsSonores())
         JoueSon(r.boule ? "move01.wav" : "move02.wav", 2);
-    peintre_->Anime(r, PauseAnimationMs, [this, r, ensuite] {
+    peintre_->Anime(r, delais_.pauseAnimationMs, [this, r, ensuite] {
         ensuite(r);
         ToucheSuivante();
     });

@@ -36,10 +36,7 @@ QLabel* Texte(QWidget* parent, const QString& texte, QPoint ou, int pixels) {
 
 } // namespace
 
-int TTitre::DureeMs = 3000;
-int TRotDeGorbul::DelaiMs = 500;
-
-TTitre::TTitre(QWidget* parent)
+TTitre::TTitre(QWidget* parent, int dureeMs)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog | Qt::WindowDoesNotAcceptFocus) {
     setObjectName("Titre");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -47,7 +44,7 @@ TTitre::TTitre(QWidget* parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(516, 216);
     Image(this, "titre.png", {8, 8, 500, 200});
-    QTimer::singleShot(DureeMs, this, &QWidget::close);
+    QTimer::singleShot(dureeMs, this, &QWidget::close);
 }
 
 TAide::TAide(const QString& dossierJeu, QWidget* parent) : QDialog(parent) {
@@ -92,13 +89,13 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-TRotDeGorbul::TRotDeGorbul(QWidget* parent, std::function<void()> son)
+TRotDeGorbul::TRotDeGorbul(QWidget* parent, int delaiMs, std::function<void()> son)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName("RotDeGorbul");
     setWindowTitle("Gorbul vous dit à bientôt  !!!");
     setFixedSize(241, 169);
     Image(this, "gorbul.png", {64, 16, 117, 139});
-    QTimer::singleShot(DelaiMs, this, [this, son] {
+    QTimer::singleShot(delaiMs, this, [this, son] {
         repaint();
         son();
         fini_ = true;

@@ -12,8 +12,7 @@ namespace zorvane {
 class TTitre : public QDialog {
     Q_OBJECT
   public:
-    explicit TTitre(QWidget* parent);
-    static int DureeMs; // 3000
+    TTitre(QWidget* parent, int dureeMs);
 };
 
 // TAide: the help text ZORVANE.TXT (Windows-1252) in a read-only memo.
@@ -31,13 +30,12 @@ class TAboutBox : public QDialog {
     explicit TAboutBox(QWidget* parent);
 };
 
-// TRotDeGorbul: the farewell; 500 ms after it opens it plays its sound to the end and closes.
+// TRotDeGorbul: the farewell; delaiMs after it opens it plays its sound to the end and closes.
 // Neither Escape nor a close request ends it sooner.
 class TRotDeGorbul : public QDialog {
     Q_OBJECT
   public:
-    TRotDeGorbul(QWidget* parent, std::function<void()> son);
-    static int DelaiMs; // 500
+    TRotDeGorbul(QWidget* parent, int delaiMs, std::function<void()> son);
     void reject() override {}
 
   protected:

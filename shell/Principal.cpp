@@ -28,9 +28,6 @@
 
 namespace zorvane {
 
-int TMainForm::PauseAnimationMs = 20;
-bool TMainForm::AfficheTitre = true;
-
 VerdictEcran JugeEcran(int largeur, int hauteur) {
     if (largeur < 800 || hauteur < 600)
         return VerdictEcran::Refuse;
@@ -39,11 +36,12 @@ VerdictEcran JugeEcran(int largeur, int hauteur) {
     return VerdictEcran::Maximise;
 }
 
-TMainForm::TMainForm(const QString& dossierJeu, QWidget* parent)
-    : TMainForm(dossierJeu, dossierJeu, parent) {}
+TMainForm::TMainForm(const QString& dossierJeu, const TDelais& delais, QWidget* parent)
+    : TMainForm(dossierJeu, dossierJeu, delais, parent) {}
 
-TMainForm::TMainForm(const QString& donnees, const QString& joueur, QWidget* parent)
-    : QMainWindow(parent), DossierDonnees_(donnees), DossierJeu_(joueur),
+TMainForm::TMainForm(const QString& donnees, const QString& joueur, const TDelais& delais,
+                     QWidget* parent)
+    : QMainWindow(parent), delais_(delais), DossierDonnees_(donnees), DossierJeu_(joueur),
       jeu_(joueur.toStdString()) {
     setObjectName("MainForm");
     setWindowTitle("Zorvane");
@@ -110,9 +108,9 @@ void TMainForm::showEvent(QShowEvent* e) {
         activateWindow(); // without a window manager, nobody else does
         // The screen check first; the title window follows on a screen that is accepted only.
         QTimer::singleShot(0, this, EnCommande(this, [this] {
-                               if (VerifieEcran() && AfficheTitre && premiere) {
+                               if (VerifieEcran() && delais_.titreMs > 0 && premiere) {
                                    premiere = false;
-                                   (new TTitre(this))->show();
+                                   (new TTitre(this, delais_.titreMs))->show();
                                }
                            }));
     }
@@ -189,7 +187,7 @@ bool TMainForm::Arret() {
     Recherche.Ferme();
     ArreteMusique();
     if (!ArretExterieur_) {
-        TRotDeGorbul adieu(this, [this] { JoueSonBloquant("GORBUL.WAV"); });
+        TRotDeGorbul adieu(this, delais_.adieuMs, [this] { JoueSonBloquant("GORBUL.WAV"); });
         adieu.exec();
     }
     return true;

@@ -3,6 +3,7 @@
 // editor and test. Each subsystem implements its own methods in its own folder.
 #pragma once
 
+#include "Delais.h"
 #include "Graphismes.h"
 #include "HoteLecteur.h"
 #include "Jeu.h"
@@ -39,9 +40,11 @@ class TMainForm : public QMainWindow, public HoteLecteur {
     // donnees: the shipped files, only read (Graphics/, musique/, the sounds, ZORVANE.TXT and the
     // options.dat used while the player has none); joueur: the player's folder, where the game
     // writes (options.dat, Joueur.ini, niveaux/).
-    TMainForm(const QString& donnees, const QString& joueur, QWidget* parent = nullptr);
+    TMainForm(const QString& donnees, const QString& joueur, const TDelais& delais = {},
+              QWidget* parent = nullptr);
     // One folder for both: portable mode.
-    explicit TMainForm(const QString& dossierJeu, QWidget* parent = nullptr);
+    explicit TMainForm(const QString& dossierJeu, const TDelais& delais = {},
+                       QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // The player's folder.
@@ -150,8 +153,6 @@ class TMainForm : public QMainWindow, public HoteLecteur {
     void JoueSon(const char* fichier, uint8_t rang);
     void JoueSonBloquant(const char* fichier);
     bool EffetsSonores() const;
-    // Test hook: the pause between two cells of a slide, 20 ms in the game.
-    static int PauseAnimationMs;
 
     // ---- Saved games
     void ChargerMClick();
@@ -205,8 +206,6 @@ class TMainForm : public QMainWindow, public HoteLecteur {
     // ---- Secondary windows
     void AproposMClick();
     void Aide2MClick();
-    // Test hook: false skips the 3 s title window.
-    static bool AfficheTitre;
 
   protected:
     void showEvent(QShowEvent* e) override;
@@ -234,6 +233,7 @@ class TMainForm : public QMainWindow, public HoteLecteur {
     void RetireClavier() override;
     void MontreActif(bool montre) override;
 
+    TDelais delais_;
     QString DossierDonnees_;
     QString DossierJeu_;
     TJeu jeu_;

@@ -22,7 +22,7 @@ inline QPoint Centre(int x, int y) {
 }
 
 struct Session {
-    explicit Session(const DossierJeu& d) : f(std::make_unique<TMainForm>(d.qchemin())) {
+    explicit Session(const DossierJeu& d) : f(std::make_unique<TMainForm>(d.qchemin(), DelaisDeTest())) {
         f->show();
         e = f->Editeur;
     }

@@ -29,7 +29,6 @@ using namespace zorvane::test;
 class TestEditeur : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(); }
 
     void cycleComplet() {
         DossierJeu d;

@@ -70,7 +70,6 @@ const std::vector<std::string> UnCoup = {"o.*", "", "x"};
 class TestVerification : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(); }
 
     void reponses_data() {
         QTest::addColumn<QStringList>("plateau");

@@ -36,7 +36,6 @@ class TestSonsFenetre : public QObject {
   private slots:
     void initTestCase() {
         qputenv("SDL_AUDIODRIVER", "dummy");
-        DelaisDeTest();
     }
 
     void sonDeDemarrageEtRangs() {
@@ -47,7 +46,7 @@ class TestSonsFenetre : public QObject {
         EcritWav(d.chemin() / "move01.wav", 400ms);
         EcritWav(d.chemin() / "zelmite.wav", 300ms);
         d.Ensemble("UN", {{"o.*.*#", "", "x", "", "*"}});
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         QVERIFY(f.Audio->actif());
         QCOMPARE(f.Audio->sonEnCours(), d.chemin() / "PILO.WAV");
         f.show();
@@ -64,7 +63,7 @@ class TestSonsFenetre : public QObject {
         d.options.ChoixMusique = 7;
         EcritOptions(d.chemin(), d.options);
         {
-            TMainForm f(d.qchemin());
+            TMainForm f(d.qchemin(), DelaisDeTest());
             QVERIFY(f.Mus[7]->isChecked());
             QCOMPARE(f.Musique->morceauCourant(), 7);
             f.Mus[7]->trigger(); // the current piece again: nothing changes
@@ -81,7 +80,7 @@ class TestSonsFenetre : public QObject {
         QCOMPARE(OctetEcrit(d), 3);
         Musiques(d, {12});
         {
-            TMainForm f(d.qchemin());
+            TMainForm f(d.qchemin(), DelaisDeTest());
             f.MusOff->trigger();
             QCOMPARE(f.Musique->morceauCourant(), 0);
             f.MusRandom->trigger(); // from silence, random play starts a piece at once
@@ -90,7 +89,7 @@ class TestSonsFenetre : public QObject {
         }
         QCOMPARE(OctetEcrit(d), 21);
         {
-            TMainForm f(d.qchemin());
+            TMainForm f(d.qchemin(), DelaisDeTest());
             QVERIFY(f.MusRandom->isChecked());
             f.MusOff->trigger();
             f.close();
@@ -100,7 +99,7 @@ class TestSonsFenetre : public QObject {
 
     void effetsSonoresF6() {
         DossierJeu d;
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         f.show();
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));

@@ -1,8 +1,5 @@
 #include "Fixture.h"
 
-#include "Fenetres.h"
-#include "Principal.h"
-
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -54,10 +51,8 @@ void DossierJeu::Ensemble(const std::string& nom,
     EcritEnsemble(chemin(), nom, niveaux, description, motDePasse);
 }
 
-void DelaisDeTest(int pauseAnimationMs) {
-    TMainForm::AfficheTitre = false;
-    TMainForm::PauseAnimationMs = pauseAnimationMs;
-    TRotDeGorbul::DelaiMs = 0;
+TDelais DelaisDeTest(int pauseAnimationMs) {
+    return {.pauseAnimationMs = pauseAnimationMs, .titreMs = 0, .adieuMs = 0};
 }
 
 } // namespace zorvane::test

@@ -2,6 +2,7 @@
 // file, and level sets written from text boards.
 #pragma once
 
+#include "Delais.h"
 #include "DossierTemporaire.h"
 #include "Options.h"
 
@@ -31,6 +32,6 @@ inline const QColor CouleurFond(10, 20, 30), CouleurBoule(200, 0, 0), CouleurCar
 
 // The window's waits shortened for tests: no title window, no farewell delay, and the given
 // pause between two cells of a slide.
-void DelaisDeTest(int pauseAnimationMs = 0);
+TDelais DelaisDeTest(int pauseAnimationMs = 0);
 
 } // namespace zorvane::test

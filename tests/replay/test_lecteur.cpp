@@ -63,12 +63,11 @@ void TapeCode(TMainForm& f) {
 class TestLecteur : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(); }
 
     void sansSolutionPasDeCompte() {
         DossierJeu d;
         d.Ensemble("SET", {Niveau});
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         const Lecteur l(f);
         f.show();
         f.NouveauSB->click();
@@ -83,7 +82,7 @@ class TestLecteur : public QObject {
         DossierJeu d;
         d.Ensemble("SET", {Niveau, Niveau});
         StockeSolution(d);
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         const Lecteur l(f);
         f.show();
         f.NouveauSB->click();
@@ -151,7 +150,7 @@ class TestLecteur : public QObject {
         index.NomFichier = "SET";
         LitIndex(d.chemin(), index, 1);
         EnregistreSoluce(d.chemin(), j, 1, CopieIndex(index));
-        TMainForm f(d.qchemin());
+        TMainForm f(d.qchemin(), DelaisDeTest());
         const Lecteur l(f);
         f.show();
         f.NouveauSB->click();

@@ -31,7 +31,6 @@ void DossierDuJoueur(DossierJeu& joueur) {
 class TestDeuxDossiers : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(); }
 
     void ecritToutChezLeJoueurEtRienDansLesDonnees() {
         DossierJeu donnees, joueur;
@@ -40,7 +39,7 @@ class TestDeuxDossiers : public QObject {
         donnees.ecrit("ZORVANE.TXT", {'A', 'i', 'd', 'e'});
         const auto livre = donnees.contenu();
         {
-            TMainForm f(donnees.qchemin(), joueur.qchemin());
+            TMainForm f(donnees.qchemin(), joueur.qchemin(), DelaisDeTest());
             f.show();
             QCOMPARE(f.Graphisme1->text(), QString("&Graphisme (actuellement: tst)"));
             QString aide;
@@ -77,13 +76,13 @@ class TestDeuxDossiers : public QObject {
         DossierJeu donnees, joueur;
         DossierDuJoueur(joueur);
         {
-            TMainForm f(donnees.qchemin(), joueur.qchemin());
+            TMainForm f(donnees.qchemin(), joueur.qchemin(), DelaisDeTest());
             QVERIFY(!f.SonM->isChecked()); // the fixture's options turn the effects off
         }
         TOptions propres = donnees.options;
         propres.EffetsSonores = 1;
         EcritOptions(joueur.chemin(), propres);
-        TMainForm f(donnees.qchemin(), joueur.qchemin());
+        TMainForm f(donnees.qchemin(), joueur.qchemin(), DelaisDeTest());
         QVERIFY(f.SonM->isChecked());
     }
 };

@@ -36,14 +36,11 @@ class TestEcran : public QObject {
     Q_OBJECT
   private slots:
     void petitEcranRefuseAvantLeTitre() {
-        DelaisDeTest();
-        TMainForm::AfficheTitre = true;
-        TTitre::DureeMs = 50;
         DossierJeu d;
         const auto options = d.lit("options.dat");
         Temoin temoin;
         qApp->installEventFilter(&temoin);
-        auto f = std::make_unique<TMainForm>(d.qchemin());
+        auto f = std::make_unique<TMainForm>(d.qchemin(), TDelais{0, 50, 0});
         QString texte;
         RepondMessage("OK", &texte);
         f->show();

@@ -17,7 +17,7 @@ using namespace zorvane::test;
 namespace {
 
 std::unique_ptr<TMainForm> Ouvre(const DossierJeu& d) {
-    auto f = std::make_unique<TMainForm>(d.qchemin());
+    auto f = std::make_unique<TMainForm>(d.qchemin(), DelaisDeTest());
     f->show();
     return f;
 }
@@ -27,7 +27,6 @@ std::unique_ptr<TMainForm> Ouvre(const DossierJeu& d) {
 class TestEcriture : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(); }
 
     void uneSolutionQuiNePeutEtreEnregistreeNArretePasLaPartie() {
         DossierJeu d;

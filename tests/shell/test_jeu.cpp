@@ -31,8 +31,8 @@ QColor Pixel(TMainForm& f, int x, int y) {
     return f.ImgFond->image().toImage().pixelColor(x * 41 + 20, y * 41 + 20);
 }
 
-std::unique_ptr<TMainForm> Ouvre(const DossierJeu& d) {
-    auto f = std::make_unique<TMainForm>(d.qchemin());
+std::unique_ptr<TMainForm> Ouvre(const DossierJeu& d, int pauseAnimationMs = 0) {
+    auto f = std::make_unique<TMainForm>(d.qchemin(), DelaisDeTest(pauseAnimationMs));
     f->show();
     return f;
 }
@@ -50,7 +50,6 @@ void Touche(QWidget* fenetre, Qt::Key touche) {
 class TestJeu : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(); }
 
     void demarrageMenusEtBoutons() {
         DossierJeu d;
@@ -218,9 +217,8 @@ class TestJeu : public QObject {
     void glissementSurUneMinuterie() {
         DossierJeu d;
         d.Ensemble("UN", {{"o..............#", "", "x", "", "", ".......*"}});
-        auto f = Ouvre(d);
+        auto f = Ouvre(d, 20);
         f->NouveauSB->click();
-        TMainForm::PauseAnimationMs = 20;
         int peintures = 0;
         bool minuteriePendant = false;
         struct Compteur : QObject {
@@ -247,7 +245,6 @@ class TestJeu : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!f->Peintre().EnCours() &&
                                      f->JeuEnCours().Niveau().PosBoule == (TPosition{0, 3}),
                                  3000);
-        TMainForm::PauseAnimationMs = 0;
         QVERIFY(minuteriePendant);
         QVERIFY(peintures > avant);
         QCOMPARE(Pixel(*f, 0, 3), CouleurBoule);
@@ -259,13 +256,11 @@ class TestJeu : public QObject {
     void commandePendantUnGlissement() {
         DossierJeu d;
         d.Ensemble("UN", {{"o..............#", "", "x", "", "", ".......*"}});
-        auto f = Ouvre(d);
+        auto f = Ouvre(d, 20);
         f->NouveauSB->click();
-        TMainForm::PauseAnimationMs = 20;
         QTest::keyClick(f.get(), Qt::Key_Right);
         QTest::keyClick(f.get(), Qt::Key_Down);
         QTest::mouseClick(f->RecommencerSB, Qt::LeftButton);
-        TMainForm::PauseAnimationMs = 0;
         QVERIFY(!f->Peintre().EnCours());
         QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0}));
         QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
@@ -417,15 +412,13 @@ class TestJeu : public QObject {
 
     // The farewell window closes when its sound has ended, and not before, Escape or not.
     void adieuJusquAuBoutDuSon() {
-        TRotDeGorbul::DelaiMs = 30;
         bool joue = false;
-        TRotDeGorbul adieu(nullptr, [&] { joue = true; });
+        TRotDeGorbul adieu(nullptr, 30, [&] { joue = true; });
         QTimer::singleShot(0, [&] {
             QTest::keyClick(&adieu, Qt::Key_Escape);
             adieu.close();
         });
         adieu.exec();
-        TRotDeGorbul::DelaiMs = 0;
         QVERIFY(joue);
     }
 };

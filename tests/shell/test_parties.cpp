@@ -22,7 +22,7 @@ namespace {
 const std::vector<std::string> Facile = {"o.*", "", "x"};
 
 std::unique_ptr<TMainForm> Ouvre(const DossierJeu& d) {
-    auto f = std::make_unique<TMainForm>(d.qchemin());
+    auto f = std::make_unique<TMainForm>(d.qchemin(), DelaisDeTest());
     f->show();
     return f;
 }
@@ -64,7 +64,6 @@ void GagneUnNiveau(TMainForm& f) {
 class TestParties : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(); }
 
     void cycleComplet() {
         DossierJeu d;

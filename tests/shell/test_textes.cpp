@@ -84,12 +84,11 @@ QStringList Debordements(QWidget* fenetre) {
 class TestTextes : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { DelaisDeTest(); }
 
     void toutesLesFenetres() {
         DossierJeu d;
         d.Ensemble("SET", {{"o*", "", "x"}});
-        auto f = std::make_unique<TMainForm>(d.qchemin());
+        auto f = std::make_unique<TMainForm>(d.qchemin(), DelaisDeTest());
         f->show();
         QStringList fautes;
         auto verifie = [&](QWidget* w, const char* nom) {
@@ -140,7 +139,7 @@ class TestTextes : public QObject {
         verifie(&apropos, "AboutBox");
         TVideo video(f.get(), [] {});
         verifie(&video, "Video");
-        TRotDeGorbul adieu(f.get(), [] {});
+        TRotDeGorbul adieu(f.get(), 0, [] {});
         verifie(&adieu, "RotDeGorbul");
         for (const QString& faute : fautes)
             qWarning("%s", qPrintable(faute));

@@ -83,9 +83,8 @@ int main(int argc, char* argv[]) {
     }
     QTemporaryDir dossier;
     PrepareDossier(argv[1], dossier.path());
-    TMainForm::AfficheTitre = false;
 
-    TMainForm fenetre(dossier.path());
+    TMainForm fenetre(dossier.path(), TDelais{.titreMs = 0});
     bool peint = false;
     struct Guetteur : QObject {
         bool* peint;

@@ -2,13 +2,13 @@
 #include "ChoixNiv.h"
 #include "CompteARebours.h"
 #include "Ensemble.h"
-#include "Fenetres.h"
 #include "ImageWidget.h"
 #include "LecteurSoluce.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
 #include "Principal.h"
 #include "Texte.h"
+#include "Video.h"
 
 #include <QAction>
 #include <QLabel>

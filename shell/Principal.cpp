@@ -1,16 +1,19 @@
 #include "Principal.h"
 
+#include "AboutBox.h"
+#include "Aide.h"
 #include "Audio.h"
 #include "BarreMenus.h"
 #include "Editeur.h"
 #include "Erreur.h"
-#include "Fenetres.h"
 #include "ImageWidget.h"
 #include "Messages.h"
 #include "Musique.h"
 #include "Options.h"
 #include "PeintrePlateau.h"
+#include "RotDeGorbul.h"
 #include "Texte.h"
+#include "Titre.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -2,7 +2,6 @@
 // levels painted with the mouse, saved, erased and test-played, with the files checked on disk.
 #include "Dialogues.h"
 #include "Editeur.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "ImageWidget.h"
 #include "NiveauFichier.h"

@@ -1,7 +1,6 @@
 // The countdown and the solution player through the window: the hidden code, the replay on the
 // copy, pause, rewind and eject.
 #include "Dialogues.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "ImageWidget.h"
 #include "LecteurSoluce.h"

@@ -1,7 +1,6 @@
 // The window on a screen below 800 x 600: the refusal message first, then the normal shut-down
 // (options written back, farewell window), and never the title window.
 #include "Dialogues.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "Principal.h"
 

@@ -1,17 +1,21 @@
 // Every window and dialog of the game, in each of its modes: the whole text of each label and
 // button shows, inside the widget and inside its window, at the fonts the game uses.
+#include "AboutBox.h"
+#include "Aide.h"
 #include "Charge.h"
 #include "ChoixGraph.h"
 #include "ChoixNiv.h"
+#include "Controles.h"
 #include "CreerEns.h"
 #include "Dialogues.h"
 #include "Editeur.h"
-#include "Fenetres.h"
 #include "Fixture.h"
 #include "MotdePasse.h"
 #include "NumeroNiv.h"
 #include "Principal.h"
 #include "Redef.h"
+#include "RotDeGorbul.h"
+#include "Video.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -100,9 +104,9 @@ class TestTextes : public QObject {
             w->hide();
         };
         verifie(f.get(), "jeu");
-        f->EditeurSB->click();
+        Bouton(*f, "EditeurSB")->click();
         f->Editeur->ChargeNivSB->setEnabled(true);
-        for (QWidget* w : {static_cast<QWidget*>(f->EditNivPanel)})
+        for (QWidget* w : {static_cast<QWidget*>(Controle<QWidget>(*f, "EditNivPanel"))})
             w->show();
         verifie(f.get(), "editeur");
         f->Editeur->BitBtn1->click();

@@ -1,5 +1,6 @@
 #include "ChaineCarre.h"
 
+#include "Octets.h"
 #include "Relaxation.h"
 
 #include <algorithm>
@@ -16,29 +17,30 @@ inline uint8_t Somme(uint8_t a, uint8_t b) {
     return uint8_t(std::min(Infini - 1, a + b));
 }
 
-// The tables hold finite bounds of at most Plafond (lowering a bound keeps it a bound), so that
-// two finite ones never add up to Infini: the sum below needs no test and vectorises.
+// The tables hold finite bounds of at most Plafond: lowering a bound keeps it a bound.
 constexpr unsigned Plafond = 127;
 
 inline uint8_t Plafonne(uint8_t v) {
     return v == Infini ? Infini : uint8_t(std::min(v, uint8_t(Plafond)));
 }
 
-inline uint8_t SommePlafonnee(uint8_t a, uint8_t b) {
-    const unsigned r = unsigned(a) + b;
-    return uint8_t(r >= Infini ? Infini : r > Plafond ? Plafond : r);
+// For every square q: ligne[q] = min(ligne[q], fixe[q] + suite[q], libre[q] + suiteLibre), the
+// sums at most Plafond; largeur is a multiple of 16.
+void Combine(uint8_t* ligne, const uint8_t* fixe, const uint8_t* libre, const uint8_t* suite,
+             uint8_t suiteLibre, int largeur) {
+    const Octets ailleurs = Tous(suiteLibre);
+    for (int q = 0; q < largeur; q += 16) {
+        const Octets reste = SommeBornee(Charge(fixe + q), Charge(suite + q), Plafond);
+        const Octets v = Min(reste, SommeBornee(Charge(libre + q), ailleurs, Plafond));
+        Range(ligne + q, Min(Charge(ligne + q), v));
+    }
 }
 
-// For every square q: ligne[q] = min(ligne[q], fixe[q] + suite[q], libre[q] + suiteLibre).
-void Combine(uint8_t* __restrict ligne, const uint8_t* __restrict fixe,
-             const uint8_t* __restrict libre, const uint8_t* __restrict suite, uint8_t suiteLibre,
-             int largeur) {
-    for (int q = 0; q < largeur; ++q) {
-        const uint8_t reste = SommePlafonnee(fixe[q], suite[q]);
-        const uint8_t ailleurs = SommePlafonnee(libre[q], suiteLibre);
-        const uint8_t v = reste < ailleurs ? reste : ailleurs;
-        ligne[q] = ligne[q] < v ? ligne[q] : v;
-    }
+uint8_t MinDeLigne(const uint8_t* ligne, int largeur) {
+    Octets m = Tous(Infini);
+    for (int q = 0; q < largeur; q += 16)
+        m = Min(m, Charge(ligne + q));
+    return MinDe(m);
 }
 
 // The ball's slide from b with the square at s: cells travelled (0: it cannot move).
@@ -171,14 +173,19 @@ void ChaineCarre::CalculeParcours() {
                         &calcul[Indice(reste, g) * largeur_], parcoursLibre_[Indice(reste, g)],
                         largeur_);
             }
-            parcoursLibre_[Indice(ens, f)] = *std::min_element(ligne, ligne + largeur_);
+            parcoursLibre_[Indice(ens, f)] = MinDeLigne(ligne, largeur_);
         }
     // The turn goes by blocks of 64 rows, which stay in the cache while each column is written.
-    parcours_.assign(carres_.size() * lignes, Infini);
-    for (std::size_t debut = 0; debut < lignes; debut += 64)
-        for (std::size_t q = 0; q < carres_.size(); ++q)
-            for (std::size_t i = debut; i < std::min(lignes, debut + 64); ++i)
-                parcours_[q * lignes + i] = calcul[i * largeur_ + q];
+    const std::size_t nbCarres = carres_.size(), largeur = largeur_;
+    parcours_.assign(nbCarres * lignes, Infini);
+    uint8_t* vers = parcours_.data();
+    const uint8_t* de = calcul.data();
+    for (std::size_t debut = 0; debut < lignes; debut += 64) {
+        const std::size_t fin = std::min(lignes, debut + 64);
+        for (std::size_t q = 0; q < nbCarres; ++q)
+            for (std::size_t i = debut; i < fin; ++i)
+                vers[q * lignes + i] = de[i * largeur + q];
+    }
 }
 
 void ChaineCarre::Precharge(int boule, int carre, uint32_t ens) const {

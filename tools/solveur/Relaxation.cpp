@@ -1,5 +1,7 @@
 #include "Relaxation.h"
 
+#include "Octets.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -283,20 +285,35 @@ void Relaxation::CalculeEcarts(const Plateau& p) {
 }
 
 void Relaxation::CalculeChaine() {
+    // Held-Karp from the smaller subsets up: once the orders over a subset are known, they give
+    // the orders over that subset and one more gem before it, for every such gem at once.
     const int c = int(chaine_.size());
+    static_assert(MaxChaine <= 32);
     parcours_.assign((std::size_t(1) << c) * c, Infini);
-    for (uint32_t ens = 1; ens < (1u << c); ++ens)
+    std::vector<std::array<uint8_t, 32>> vers(c); // [b][a]: Ecart(a, b), Infini past the chain
+    for (int b = 0; b < c; ++b)
+        for (int a = 0; a < 32; ++a)
+            vers[b][a] = a < c ? ecarts_[a * c + b] : Infini;
+    for (int f = 0; f < c; ++f)
+        parcours_[(std::size_t(1) << f) * c + f] = 0;
+    const uint32_t tous = (1u << c) - 1;
+    for (uint32_t ens = 1; ens < tous; ++ens) {
+        const uint8_t* ligne = &parcours_[std::size_t(ens) * c];
+        Octets bas = Tous(Infini), haut = Tous(Infini);
         for (uint32_t x = ens; x; x &= x - 1) {
-            const int f = std::countr_zero(x);
-            const uint32_t reste = ens & ~(1u << f);
-            uint8_t meilleur = reste ? Infini : 0;
-            for (uint32_t y = reste; y; y &= y - 1) {
-                const int g = std::countr_zero(y);
-                meilleur = std::min(
-                    meilleur, Somme(ecarts_[f * c + g], parcours_[std::size_t(reste) * c + g]));
-            }
-            parcours_[std::size_t(ens) * c + f] = meilleur;
+            const int g = std::countr_zero(x);
+            const Octets suite = Tous(ligne[g]);
+            bas = Min(bas, SommeBornee(Charge(&vers[g][0]), suite, Infini - 1));
+            haut = Min(haut, SommeBornee(Charge(&vers[g][16]), suite, Infini - 1));
         }
+        std::array<uint8_t, 32> avant;
+        Range(&avant[0], bas);
+        Range(&avant[16], haut);
+        for (uint32_t y = tous & ~ens; y; y &= y - 1) {
+            const int f = std::countr_zero(y);
+            parcours_[std::size_t(ens | 1u << f) * c + f] = avant[f];
+        }
+    }
 }
 
 void Relaxation::CalculeOctets() {

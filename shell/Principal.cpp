@@ -25,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSlider>
 #include <QTimer>
 #include <QToolButton>
 #include <iostream>
@@ -262,8 +261,8 @@ void TMainForm::InstalleVue(Vue vue) {
 // The editor's views, entered from the game (its countdown paused) and from the test.
 void TMainForm::EditeurSBClick() {
     // The countdown pauses: it resumes on the return only if it was running now.
-    compteEnCours_ = TimerCompte->isActive();
-    TimerCompte->stop();
+    compteEnCours_ = CompteEnCours();
+    SuspendCompte();
     NiveauJeuModifie = false;
     effacesDuJeu_.clear();
     MontreVueEditeur();

@@ -6,6 +6,7 @@
 #include "Delais.h"
 #include "Graphismes.h"
 #include "HoteEditeur.h"
+#include "HoteLecteur.h"
 #include "Jeu.h"
 #include "Soluce.h"
 #include "Touches.h"
@@ -16,7 +17,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 class QAction;
@@ -24,19 +24,19 @@ class QActionGroup;
 class QFrame;
 class QLabel;
 class QMenu;
-class QSlider;
-class QTimer;
 class QToolButton;
 
 namespace zorvane {
 
 class ImageWidget;
 class TAudio;
+class TCompteARebours;
+class TLecteurSoluce;
 class TPeintrePlateau;
 class TEditeur;
 class TMusique;
 
-class TMainForm : public QMainWindow, public HoteEditeur {
+class TMainForm : public QMainWindow, public HoteLecteur, public HoteEditeur {
     Q_OBJECT
   public:
     // donnees: the shipped files, only read (Graphics/, musique/, the sounds, ZORVANE.TXT and the
@@ -73,8 +73,7 @@ class TMainForm : public QMainWindow, public HoteEditeur {
     TJeu& JeuEnCours() { return jeu_; }
     const TJeu& JeuEnCours() const { return jeu_; }
     // The copy of the game's level on which its solution is replayed.
-    const TNiveauEnJeu& NiveauSoluce() const { return soluce_; }
-    TSoluce SoluceJeu;
+    const TNiveauEnJeu& NiveauSoluce() const;
     TTouches Touches;
     std::string Frappe; // the last keys typed in play, newest first, at most 12
     QString NomGraphisme;
@@ -103,14 +102,6 @@ class TMainForm : public QMainWindow, public HoteEditeur {
     ImageWidget* ImgSwap;
     QLabel* LabelLevel;
     QWidget* EditNivPanel;
-    QWidget* SolucePanel;
-    QSlider* TrackBar;
-    QTimer* Timer;
-    QTimer* TimerCompte; // the solution countdown's, one tick a second
-    int TimerTag = 0;    // the countdown's ticks
-    // Timer: the solution player's steps.
-    enum class GestionTimer { Aucun, Replay };
-    GestionTimer TimerHandler = GestionTimer::Aucun;
 
     // ---- Menus of the play view
     QMenu* JeuMenu;
@@ -141,7 +132,7 @@ class TMainForm : public QMainWindow, public HoteEditeur {
     // Puts a level on the board. charge: the level was just read from its file, so the
     // per-level state is reset (ball active, restart off, label, keys; the countdown with
     // compte). test: the level is played in the editor's test view.
-    void AfficheNiveau(const TNiveau& niveau, bool charge, bool test, bool compte);
+    void AfficheNiveau(const TNiveau& niveau, bool charge, bool test, bool compte) override;
     void NouveauMClick();
     void RecommencerSBClick();
     void NiveauResolu();
@@ -173,7 +164,7 @@ class TMainForm : public QMainWindow, public HoteEditeur {
     // The game in progress has progress that is not saved yet.
     bool PartieNonEnregistree() const { return nonEnregistree_; }
     // The solution player is shown in place of the game.
-    bool LectureAffichee() const { return lectureAffichee_; }
+    bool LectureAffichee() const;
     bool TestPassword(TPartie& partie, const QString& titre);
 
     // ---- Presentation
@@ -186,30 +177,16 @@ class TMainForm : public QMainWindow, public HoteEditeur {
     void RedefTouchesMClick();
 
     // ---- Solution countdown and player
-    void DemarreCompte(int32_t numero);
-    void TimerTimer();
+    // The countdown of the game's level, paused while the editor is open.
+    bool CompteEnCours() const;
+    void SuspendCompte();
+    void ReprendCompte();
+    // Replays the game level's stored solution in place of the game.
     void SolutionSBClick();
-    void JoueSoluce();
     // Replays a solution held in memory (not in the set's files) from the level `depart`, with
     // the same controls; the eject calls `retour` instead of giving the game back.
     void RegardeSolution(const TNiveau& depart, const TSoluce& soluce,
                          std::function<void()> retour) override;
-    struct ReplayEnMemoire {
-        TNiveau depart;
-        TSoluce soluce; // rewound
-        TSoluce lue;    // being read
-        std::function<void()> retour;
-    };
-    std::optional<ReplayEnMemoire> ReplayMemoire;
-    void RewindSBClick();
-    void EjectSBClick();
-    void ConstruitLecteur();
-    void ActiveMenusDuJeu(bool actifs);
-    QToolButton* PlaySB;
-    QToolButton* PauseSB;
-    QToolButton* RewindSB;
-    QToolButton* EjectSB;
-    int RewindTag = 0; // 1 while the replay stands at its start
 
     // ---- Music (the menu's state)
     uint8_t OctetMusique() const; // 0 off, N the piece, 21 random: the byte of options.dat
@@ -253,14 +230,19 @@ class TMainForm : public QMainWindow, public HoteEditeur {
     // that wait for them, as if the slide had held the event loop.
     void AcheveGlissements();
     std::deque<uint16_t> touchesEnAttente_;
+    // What the solution player asks of the window.
+    void CedeAuLecteur() override;
+    void RendLeJeu() override;
+    void RetireClavier() override;
+    void MontreActif(bool montre) override;
 
     TDelais delais_;
     QString DossierDonnees_;
     QString DossierJeu_;
     TJeu jeu_;
-    TNiveauEnJeu soluce_;
     bool nonEnregistree_ = false;
-    bool lectureAffichee_ = false;
+    TCompteARebours* compte_ = nullptr;
+    TLecteurSoluce* lecteur_ = nullptr;
     // While the editor is open: the countdown ran when it was entered; the levels erased in the
     // game's set, to keep the game on its own level.
     bool compteEnCours_ = false;

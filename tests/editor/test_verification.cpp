@@ -1,6 +1,7 @@
 // The designer's aids in the editor: the check of the level as painted (its answers, cancelling,
 // the optimum stored), the solved-test message, undo and redo of painting, drags without gaps,
 // previous and next level, and what the disabled save button says.
+#include "LecteurSoluce.h"
 #include "NiveauFichier.h"
 #include "NumeroNiv.h"
 #include "SessionEditeur.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QToolButton>
 
 using namespace zorvane;
 using namespace zorvane::test;
@@ -111,7 +113,7 @@ class TestVerification : public QObject {
         QVERIFY(Controle<QWidget>(*s.f, "SolucePanel")->isVisible());
         QVERIFY(Controle<QWidget>(*s.f, "PanelEdit")->isHidden());
         Bouton(*s.f, "PauseSB")->click();
-        s.f->JoueSoluce(); // one step of the timer: the one move
+        s.f->findChild<TLecteurSoluce*>()->JoueSoluce(); // one step of the timer: the one move
         QVERIFY(NiveauFini(s.f->NiveauSoluce().Niveau()));
         QVERIFY(!NiveauFini(s.e->NivEdit));
         Bouton(*s.f, "EjectSB")->click();

@@ -3,6 +3,7 @@
 #include "Dialogues.h"
 #include "Fixture.h"
 #include "ImageWidget.h"
+#include "LecteurSoluce.h"
 #include "Principal.h"
 #include "Soluce.h"
 
@@ -31,6 +32,25 @@ void StockeSolution(const DossierJeu& d) {
     EnregistreSoluce(d.chemin(), j, 1, CopieIndex(l));
 }
 
+// The countdown's and the player's objects, found by name as a player finds them on screen.
+struct Lecteur {
+    explicit Lecteur(TMainForm& f)
+        : TimerCompte(f.findChild<QTimer*>("TimerCompte")), Timer(f.findChild<QTimer*>("Timer")),
+          SolucePanel(f.findChild<QWidget*>("SolucePanel")),
+          TrackBar(f.findChild<QSlider*>("TrackBar")),
+          PauseSB(f.findChild<QToolButton*>("PauseSB")),
+          RewindSB(f.findChild<QToolButton*>("RewindSB")),
+          EjectSB(f.findChild<QToolButton*>("EjectSB")), lecteur(*f.findChild<TLecteurSoluce*>()) {}
+    QTimer* TimerCompte;
+    QTimer* Timer;
+    QWidget* SolucePanel;
+    QSlider* TrackBar;
+    QToolButton* PauseSB;
+    QToolButton* RewindSB;
+    QToolButton* EjectSB;
+    TLecteurSoluce& lecteur;
+};
+
 void TapeCode(TMainForm& f) {
     // The code is stored newest letter first: it is typed in the reverse order.
     for (QChar c : QString("YMLPRJKVWXZQ"))
@@ -47,10 +67,11 @@ class TestLecteur : public QObject {
         DossierJeu d;
         d.Ensemble("SET", {Niveau});
         TMainForm f(d.qchemin(), DelaisDeTest());
+        const Lecteur l(f);
         f.show();
         f.NouveauSB->click();
         QCOMPARE(f.SolutionSB->toolTip(), QString("Pas de solution pour ce niveau"));
-        QVERIFY(!f.TimerCompte->isActive());
+        QVERIFY(!l.TimerCompte->isActive());
         TapeCode(f);
         QTest::qWait(1200);
         QVERIFY(!f.SolutionSB->isEnabled());
@@ -61,10 +82,11 @@ class TestLecteur : public QObject {
         d.Ensemble("SET", {Niveau, Niveau});
         StockeSolution(d);
         TMainForm f(d.qchemin(), DelaisDeTest());
+        const Lecteur l(f);
         f.show();
         f.NouveauSB->click();
         QCOMPARE(f.SolutionSB->toolTip(), QString("Solution disponible dans 5 minutes"));
-        QVERIFY(f.TimerCompte->isActive());
+        QVERIFY(l.TimerCompte->isActive());
         // The player moves the ball first: the replay must not disturb this game.
         QTest::keyClick(&f, Qt::Key_Down);
         QTest::keyClick(&f, Qt::Key_Space);
@@ -74,21 +96,21 @@ class TestLecteur : public QObject {
         QCOMPARE(f.SolutionSB->toolTip(), QString("Solution disponible"));
         QVERIFY(f.Frappe.empty());
 
-        f.TrackBar->setValue(9);
+        l.TrackBar->setValue(9);
         f.SolutionSB->click();
-        QVERIFY(!f.SolucePanel->isHidden());
+        QVERIFY(!l.SolucePanel->isHidden());
         QVERIFY(f.SBPanel->isHidden());
-        QCOMPARE(f.Timer->interval(), 1);
+        QCOMPARE(l.Timer->interval(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(NiveauFini(f.NiveauSoluce().Niveau()), 3000);
         QCOMPARE(f.NiveauSoluce().Niveau().PosBoule, (TPosition{0, 11}));
         QCOMPARE(f.JeuEnCours().Niveau(), jeu);
 
         // Rewind: the start again; a second rewind before any move does nothing.
-        f.PauseSB->click();
-        f.RewindSB->click();
-        QCOMPARE(f.RewindTag, 1);
+        l.PauseSB->click();
+        l.RewindSB->click();
+        QVERIFY(l.lecteur.AuDebut());
         QCOMPARE(f.NiveauSoluce().Niveau().PosBoule, (TPosition{0, 0}));
-        QVERIFY(!f.Timer->isActive()); // paused stays paused
+        QVERIFY(!l.Timer->isActive()); // paused stays paused
         // A click on the active-piece image switches nothing during the replay: like the keys,
         // it belongs to the game, which waits for the eject; the replay keeps its own pieces.
         const TJournal journal = f.JeuEnCours().Journal();
@@ -100,17 +122,17 @@ class TestLecteur : public QObject {
         // A second rewind would read the level file again: without it, that is an error box.
         const auto niv = d.lit("niveaux/SET.niv");
         std::filesystem::remove(d.chemin() / "niveaux/SET.niv");
-        QCOMPARE(MessagesPendant([&] { f.RewindSB->click(); }), QStringList());
-        QCOMPARE(f.RewindTag, 1);
+        QCOMPARE(MessagesPendant([&] { l.RewindSB->click(); }), QStringList());
+        QVERIFY(l.lecteur.AuDebut());
         d.ecrit("niveaux/SET.niv", niv);
 
-        f.EjectSB->click();
-        QVERIFY(f.SolucePanel->isHidden());
+        l.EjectSB->click();
+        QVERIFY(l.SolucePanel->isHidden());
         QVERIFY(!f.SBPanel->isHidden());
         QCOMPARE(f.JeuEnCours().Niveau(), jeu);
         QVERIFY(!f.JeuEnCours().Boule()); // the square was active, and still is
-        QVERIFY(!f.Timer->isActive());
-        QVERIFY(!f.TimerCompte->isActive()); // the countdown is over: it does not start again
+        QVERIFY(!l.Timer->isActive());
+        QVERIFY(!l.TimerCompte->isActive()); // the countdown is over: it does not start again
         QTest::keyClick(&f, Qt::Key_Right);  // play goes on by keys
         QCOMPARE(f.JeuEnCours().Niveau().PosCarre, (TPosition{15, 2}));
     }
@@ -123,20 +145,21 @@ class TestLecteur : public QObject {
         j.NomFichier = "SET";
         AjouteCoup(j, 0, -1);
         AjouteCoup(j, -1, 0);
-        TSoluce l;
-        l.NomFichier = "SET";
-        LitIndex(d.chemin(), l, 1);
-        EnregistreSoluce(d.chemin(), j, 1, CopieIndex(l));
+        TSoluce index;
+        index.NomFichier = "SET";
+        LitIndex(d.chemin(), index, 1);
+        EnregistreSoluce(d.chemin(), j, 1, CopieIndex(index));
         TMainForm f(d.qchemin(), DelaisDeTest());
+        const Lecteur l(f);
         f.show();
         f.NouveauSB->click();
         TapeCode(f);
         QTRY_VERIFY_WITH_TIMEOUT(f.SolutionSB->isEnabled(), 2500);
-        f.TrackBar->setValue(9);
+        l.TrackBar->setValue(9);
         f.SolutionSB->click();
-        QTRY_COMPARE_WITH_TIMEOUT(f.TimerHandler, TMainForm::GestionTimer::Aucun, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!l.lecteur.EnLecture(), 2000);
         QCOMPARE(f.NiveauSoluce().Niveau().PosBoule, (TPosition{0, 0}));
-        f.EjectSB->click();
+        l.EjectSB->click();
     }
 };
 

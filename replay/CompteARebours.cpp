@@ -33,6 +33,7 @@ QString BulleCompte(int restant) {
 
 TCompteARebours::TCompteARebours(std::string& frappe, QObject* parent)
     : QObject(parent), frappe_(frappe), minuterie_(this) {
+    setObjectName("Compte");
     minuterie_.setObjectName("TimerCompte");
     minuterie_.setInterval(1000);
     connect(&minuterie_, &QTimer::timeout, this, &TCompteARebours::TimerTimer);

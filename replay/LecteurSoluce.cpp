@@ -23,6 +23,7 @@ int Intervalle(int position) {
 
 TLecteurSoluce::TLecteurSoluce(HoteLecteur& hote, QWidget* client)
     : QObject(client), hote_(hote), Timer(this) {
+    setObjectName("Lecteur");
     SolucePanel = new Panneau(client, Panneau::Aucun, Panneau::Aucun);
     SolucePanel->setObjectName("SolucePanel");
     SolucePanel->setGeometry(8, 0, 153, 49);

@@ -1,8 +1,8 @@
 // The countdown and the solution player through the window: the hidden code, the replay on the
 // copy, pause, rewind and eject.
+#include "Controles.h"
 #include "Dialogues.h"
 #include "Fixture.h"
-#include "ImageWidget.h"
 #include "LecteurSoluce.h"
 #include "Principal.h"
 #include "Soluce.h"
@@ -35,19 +35,24 @@ void StockeSolution(const DossierJeu& d) {
 // The countdown's and the player's objects, found by name as a player finds them on screen.
 struct Lecteur {
     explicit Lecteur(TMainForm& f)
-        : TimerCompte(f.findChild<QTimer*>("TimerCompte")), Timer(f.findChild<QTimer*>("Timer")),
-          SolucePanel(f.findChild<QWidget*>("SolucePanel")),
-          TrackBar(f.findChild<QSlider*>("TrackBar")),
-          PauseSB(f.findChild<QToolButton*>("PauseSB")),
-          RewindSB(f.findChild<QToolButton*>("RewindSB")),
-          EjectSB(f.findChild<QToolButton*>("EjectSB")), lecteur(*f.findChild<TLecteurSoluce*>()) {}
+        : TimerCompte(Controle<QTimer>(f, "TimerCompte")), Timer(Controle<QTimer>(f, "Timer")),
+          SolucePanel(Controle<QWidget>(f, "SolucePanel")),
+          TrackBar(Controle<QSlider>(f, "TrackBar")), NouveauSB(Bouton(f, "NouveauSB")),
+          SolutionSB(Bouton(f, "SolutionSB")), PauseSB(Bouton(f, "PauseSB")),
+          RewindSB(Bouton(f, "RewindSB")), EjectSB(Bouton(f, "EjectSB")),
+          SBPanel(Controle<QWidget>(f, "SBPanel")), ImgSwap(Controle<QWidget>(f, "ImgSwap")),
+          lecteur(*Controle<TLecteurSoluce>(f, "Lecteur")) {}
     QTimer* TimerCompte;
     QTimer* Timer;
     QWidget* SolucePanel;
     QSlider* TrackBar;
+    QToolButton* NouveauSB;
+    QToolButton* SolutionSB;
     QToolButton* PauseSB;
     QToolButton* RewindSB;
     QToolButton* EjectSB;
+    QWidget* SBPanel;
+    QWidget* ImgSwap;
     TLecteurSoluce& lecteur;
 };
 
@@ -69,12 +74,12 @@ class TestLecteur : public QObject {
         TMainForm f(d.qchemin(), DelaisDeTest());
         const Lecteur l(f);
         f.show();
-        f.NouveauSB->click();
-        QCOMPARE(f.SolutionSB->toolTip(), QString("Pas de solution pour ce niveau"));
+        l.NouveauSB->click();
+        QCOMPARE(l.SolutionSB->toolTip(), QString("Pas de solution pour ce niveau"));
         QVERIFY(!l.TimerCompte->isActive());
         TapeCode(f);
         QTest::qWait(1200);
-        QVERIFY(!f.SolutionSB->isEnabled());
+        QVERIFY(!l.SolutionSB->isEnabled());
     }
 
     void codeEtRelecture() {
@@ -84,22 +89,22 @@ class TestLecteur : public QObject {
         TMainForm f(d.qchemin(), DelaisDeTest());
         const Lecteur l(f);
         f.show();
-        f.NouveauSB->click();
-        QCOMPARE(f.SolutionSB->toolTip(), QString("Solution disponible dans 5 minutes"));
+        l.NouveauSB->click();
+        QCOMPARE(l.SolutionSB->toolTip(), QString("Solution disponible dans 5 minutes"));
         QVERIFY(l.TimerCompte->isActive());
         // The player moves the ball first: the replay must not disturb this game.
         QTest::keyClick(&f, Qt::Key_Down);
         QTest::keyClick(&f, Qt::Key_Space);
         const TNiveau jeu = f.JeuEnCours().Niveau();
         TapeCode(f);
-        QTRY_VERIFY_WITH_TIMEOUT(f.SolutionSB->isEnabled(), 2500);
-        QCOMPARE(f.SolutionSB->toolTip(), QString("Solution disponible"));
+        QTRY_VERIFY_WITH_TIMEOUT(l.SolutionSB->isEnabled(), 2500);
+        QCOMPARE(l.SolutionSB->toolTip(), QString("Solution disponible"));
         QVERIFY(f.Frappe.empty());
 
         l.TrackBar->setValue(9);
-        f.SolutionSB->click();
+        l.SolutionSB->click();
         QVERIFY(!l.SolucePanel->isHidden());
-        QVERIFY(f.SBPanel->isHidden());
+        QVERIFY(l.SBPanel->isHidden());
         QCOMPARE(l.Timer->interval(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(NiveauFini(f.NiveauSoluce().Niveau()), 3000);
         QCOMPARE(f.NiveauSoluce().Niveau().PosBoule, (TPosition{0, 11}));
@@ -114,7 +119,7 @@ class TestLecteur : public QObject {
         // A click on the active-piece image switches nothing during the replay: like the keys,
         // it belongs to the game, which waits for the eject; the replay keeps its own pieces.
         const TJournal journal = f.JeuEnCours().Journal();
-        QTest::mouseClick(f.ImgSwap, Qt::LeftButton);
+        QTest::mouseClick(l.ImgSwap, Qt::LeftButton);
         QVERIFY(f.NiveauSoluce().Boule());
         QVERIFY(!f.JeuEnCours().Boule());
         QCOMPARE(f.JeuEnCours().Journal().NbCodes, journal.NbCodes);
@@ -128,7 +133,7 @@ class TestLecteur : public QObject {
 
         l.EjectSB->click();
         QVERIFY(l.SolucePanel->isHidden());
-        QVERIFY(!f.SBPanel->isHidden());
+        QVERIFY(!l.SBPanel->isHidden());
         QCOMPARE(f.JeuEnCours().Niveau(), jeu);
         QVERIFY(!f.JeuEnCours().Boule()); // the square was active, and still is
         QVERIFY(!l.Timer->isActive());
@@ -152,11 +157,11 @@ class TestLecteur : public QObject {
         TMainForm f(d.qchemin(), DelaisDeTest());
         const Lecteur l(f);
         f.show();
-        f.NouveauSB->click();
+        l.NouveauSB->click();
         TapeCode(f);
-        QTRY_VERIFY_WITH_TIMEOUT(f.SolutionSB->isEnabled(), 2500);
+        QTRY_VERIFY_WITH_TIMEOUT(l.SolutionSB->isEnabled(), 2500);
         l.TrackBar->setValue(9);
-        f.SolutionSB->click();
+        l.SolutionSB->click();
         QTRY_VERIFY_WITH_TIMEOUT(!l.lecteur.EnLecture(), 2000);
         QCOMPARE(f.NiveauSoluce().Niveau().PosBoule, (TPosition{0, 0}));
         l.EjectSB->click();

@@ -350,27 +350,49 @@ class TestEditeur : public QObject {
         QVERIFY(Etiquette(*s.f, "LabelLevel")->text().isEmpty());
     }
 
+    // An earlier level of the game's set erased: the level in play moves down with it, also
+    // when another set is then opened and deleted during the same visit.
     void retourSurUnNiveauRenumerote() {
-        DossierJeu d;
-        d.Ensemble("JEU", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
-        Session s(d);
-        Bouton(*s.f, "NouveauSB")->click();
-        QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved: level 2 in play
-        QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
-        Bouton(*s.f, "EditeurSB")->click();
-        s.Ouvre(0, "MDP");
-        QuandDialogue([](QWidget* w) {
-            RepondMessage("Oui");
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), "1");
-            Clique(w, "Ok");
-        });
-        s.e->EffaceNiv->trigger();
-        s.e->BitBtn1->click();
-        // The level in play moved down to number 1 and is still the same level.
-        QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 1);
-        QCOMPARE(Etiquette(*s.f, "LabelLevel")->text(), QString("Niveau n° 1"));
-        QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
-        QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 3, 0), CaseZelmite);
+        for (const bool autreSupprime : {false, true}) {
+            DossierJeu d;
+            d.Ensemble("JEU", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
+            d.Ensemble("AUTRE", {{"o.*", "", "x"}});
+            Session s(d);
+            QuandDialogue([](QWidget* w) {
+                auto* liste = w->findChild<QListWidget*>("FileListBox1");
+                liste->setCurrentRow(1);
+                QTest::keyClick(liste, Qt::Key_Return);
+            });
+            Bouton(*s.f, "NouveauSB")->click();
+            QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved: level 2 in play
+            QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
+            Bouton(*s.f, "EditeurSB")->click();
+            s.Ouvre(1, "MDP");
+            QuandDialogue([](QWidget* w) {
+                RepondMessage("Oui");
+                QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), "1");
+                Clique(w, "Ok");
+            });
+            s.e->EffaceNiv->trigger();
+            if (autreSupprime) {
+                s.Ouvre(0, "MDP");
+                QCOMPARE(s.e->NivEdit.NomFichier, std::string("AUTRE"));
+                QuandDialogue([](QWidget* w) {
+                    auto* liste = w->findChild<QListWidget*>("FileListBox1");
+                    liste->setCurrentRow(0);
+                    RepondMessage("Oui");
+                    QTest::keyClick(liste, Qt::Key_Return);
+                });
+                s.e->Supprniv->trigger();
+                QVERIFY(s.e->NivEdit.NomFichier.empty());
+            }
+            s.e->BitBtn1->click();
+            // The level in play moved down to number 1 and is still the same level.
+            QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 1);
+            QCOMPARE(Etiquette(*s.f, "LabelLevel")->text(), QString("Niveau n° 1"));
+            QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
+            QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 3, 0), CaseZelmite);
+        }
     }
 
     // The set's files vanish while a level is open. Quitting or going back to the game: a

@@ -171,7 +171,7 @@ bool TMainForm::Arret() {
                          "Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?") &&
             !EnregistrerSBClick())
             return false;
-        if (Vue_ == Vue::Editeur && !Commande(this, [this] { Editeur->EnregistrerNiv(false); }))
+        if (Vue_ == Vue::Editeur && !Commande(this, [this] { Editeur->Quitte(); }))
             return false;
     }
     TOptions o;

@@ -49,7 +49,10 @@ class TEditeur : public QObject {
     void SaveLevSBClick();
     void Onenregistre();
     void EnregistrerNiv(bool garderEnsemble);
-    void QuitteSansQuestion();
+    // The window closes: the save question, then a set left without levels goes. A failed save
+    // throws, and the window stays open.
+    void Quitte() { EnregistrerNiv(false); }
+    void QuitteSansQuestion();  // the same, the game stopped from outside: nothing asked
     void NiveauVoisin(int pas); // PageUp (-1), PageDown (+1)
     void AfficheOuSuisJe();     // the set's name and the level's number among the set's count
 

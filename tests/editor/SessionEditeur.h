@@ -65,6 +65,16 @@ struct Session {
             Clique(w, "Ok");
         });
     }
+    // Answers the set chooser with its row `ligne`; `oui`: "Oui" to the question that follows.
+    static void Choisit(int ligne, bool oui = false) {
+        QuandDialogue([=](QWidget* w) {
+            auto* liste = w->findChild<QListWidget*>("FileListBox1");
+            liste->setCurrentRow(ligne);
+            if (oui)
+                RepondMessage("Oui");
+            QTest::keyClick(liste, Qt::Key_Return);
+        });
+    }
     // Opens a set through the chooser (its row) and the password dialog.
     void Ouvre(int ligne, const QString& mdp) {
         QuandDialogue([=](QWidget* w) {

@@ -327,20 +327,11 @@ class TestEditeur : public QObject {
         d.Ensemble("JEU", {{"o..*", "", "x"}});
         d.Ensemble("AUTRE", {{"o.*", "", "x"}});
         Session s(d);
-        QuandDialogue([](QWidget* w) {
-            auto* liste = w->findChild<QListWidget*>("FileListBox1");
-            liste->setCurrentRow(1);
-            QTest::keyClick(liste, Qt::Key_Return);
-        });
+        s.Choisit(1);
         Bouton(*s.f, "NouveauSB")->click();
         QCOMPARE(s.f->JeuEnCours().Niveau().NomFichier, std::string("JEU"));
         Bouton(*s.f, "EditeurSB")->click();
-        QuandDialogue([](QWidget* w) {
-            auto* liste = w->findChild<QListWidget*>("FileListBox1");
-            liste->setCurrentRow(1);
-            RepondMessage("Oui");
-            QTest::keyClick(liste, Qt::Key_Return);
-        });
+        s.Choisit(1, true);
         s.e->Supprniv->trigger();
         const QStringList messages = MessagesPendant([&] { s.e->BitBtn1->click(); });
         QVERIFY(messages.isEmpty());
@@ -358,11 +349,7 @@ class TestEditeur : public QObject {
             d.Ensemble("JEU", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
             d.Ensemble("AUTRE", {{"o.*", "", "x"}});
             Session s(d);
-            QuandDialogue([](QWidget* w) {
-                auto* liste = w->findChild<QListWidget*>("FileListBox1");
-                liste->setCurrentRow(1);
-                QTest::keyClick(liste, Qt::Key_Return);
-            });
+            s.Choisit(1);
             Bouton(*s.f, "NouveauSB")->click();
             QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved: level 2 in play
             QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
@@ -377,12 +364,7 @@ class TestEditeur : public QObject {
             if (autreSupprime) {
                 s.Ouvre(0, "MDP");
                 QCOMPARE(s.e->NivEdit.NomFichier, std::string("AUTRE"));
-                QuandDialogue([](QWidget* w) {
-                    auto* liste = w->findChild<QListWidget*>("FileListBox1");
-                    liste->setCurrentRow(0);
-                    RepondMessage("Oui");
-                    QTest::keyClick(liste, Qt::Key_Return);
-                });
+                s.Choisit(0, true);
                 s.e->Supprniv->trigger();
                 QVERIFY(s.e->NivEdit.NomFichier.empty());
             }

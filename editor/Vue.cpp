@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
 #include <algorithm>
@@ -58,11 +57,11 @@ int CaseDe(int pixel) {
 void TEditeur::EditeurSBClick() {
     f.GestionClavier = TMainForm::Clavier::Aucun;
     // The countdown pauses: it resumes on the return only if it was running now.
-    if (f.TimerCompte->isActive())
+    if (f.CompteEnCours())
         compteEnCours_ = true;
     else if (f.VueCourante() == TMainForm::Vue::Jeu)
         compteEnCours_ = false;
-    f.TimerCompte->stop();
+    f.SuspendCompte();
     f.InstalleVue(TMainForm::Vue::Editeur);
     f.SBPanel->hide();
     f.SwapPanel->hide();
@@ -139,7 +138,7 @@ void TEditeur::RetourMainMenuClick() {
             f.AfficheNiveau(jeu.Niveau(), false, false, false);
             f.DessineActif(jeu.Boule());
             if (compteEnCours_) {
-                f.TimerCompte->start();
+                f.ReprendCompte();
             }
             f.GestionClavier = TMainForm::Clavier::Jeu;
             f.MajAnnuler();

@@ -1,6 +1,8 @@
 // The controls and menus of the main window, placed as designed on its 792 x 554 client area.
 #include "Boutons.h"
+#include "CompteARebours.h"
 #include "ImageWidget.h"
+#include "LecteurSoluce.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
 #include "Principal.h"
@@ -9,8 +11,6 @@
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
-#include <QSlider>
-#include <QTimer>
 #include <QToolButton>
 
 namespace zorvane {
@@ -105,32 +105,10 @@ void TMainForm::ConstruitControles() {
     EditNivPanel->setGeometry(706, 304, 77, 217);
     EditNivPanel->hide();
 
-    SolucePanel = new Panneau(client, Panneau::Aucun, Panneau::Aucun);
-    SolucePanel->setObjectName("SolucePanel");
-    SolucePanel->setGeometry(8, 0, 153, 49);
-    SolucePanel->hide();
-    TrackBar = new QSlider(Qt::Horizontal, client);
-    TrackBar->setObjectName("TrackBar");
-    TrackBar->setGeometry(216, 2, 150, 45);
-    TrackBar->setRange(0, 9);
-    TrackBar->setValue(5);
-    TrackBar->setTickInterval(1);
-    TrackBar->setTickPosition(QSlider::TicksBothSides);
-    TrackBar->setToolTip("Vitesse de lecture");
-    TrackBar->hide();
-
-    TimerCompte = new QTimer(this);
-    TimerCompte->setObjectName("TimerCompte");
-    TimerCompte->setInterval(1000);
-    connect(TimerCompte, &QTimer::timeout, this, EnCommande(this, [this] { TimerTimer(); }));
-    Timer = new QTimer(this);
-    Timer->setObjectName("Timer");
-    Timer->setInterval(1000);
-    connect(Timer, &QTimer::timeout, this, EnCommande(this, [this] {
-                if (TimerHandler == GestionTimer::Replay)
-                    JoueSoluce();
-            }));
-    ConstruitLecteur();
+    lecteur_ = new TLecteurSoluce(*this, client);
+    compte_ = new TCompteARebours(Frappe, this);
+    connect(compte_, &TCompteARebours::BulleChangee, SolutionSB, &QToolButton::setToolTip);
+    connect(compte_, &TCompteARebours::SolutionDisponible, SolutionSB, &QToolButton::setEnabled);
 
     connect(NouveauSB, &QToolButton::clicked, this, EnCommande(this, [this] { NouveauMClick(); }));
     connect(RecommencerSB, &QToolButton::clicked, this,

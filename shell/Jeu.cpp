@@ -1,7 +1,9 @@
 // The play flow: a new game, a level on the board, a restart, the next level, the end of a set.
 #include "ChoixNiv.h"
+#include "CompteARebours.h"
 #include "Ensemble.h"
 #include "ImageWidget.h"
+#include "LecteurSoluce.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
 #include "Principal.h"
@@ -10,7 +12,7 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QTimer>
+#include <QMenu>
 #include <QToolButton>
 
 namespace zorvane {
@@ -24,7 +26,7 @@ void TMainForm::AfficheNiveau(const TNiveau& niveau, bool charge, bool test, boo
         RecommencerM->setEnabled(false);
         RecommencerSB->setEnabled(false);
         if (compte)
-            DemarreCompte(NumeroNiveau(niveau));
+            compte_->Demarre(Jeu(), niveau);
     }
     LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(niveau)));
     GestionClavier = test ? Clavier::Test : Clavier::Jeu;
@@ -44,7 +46,6 @@ void TMainForm::NouveauMClick() {
         Nomdujoueur->clear();
         ActiveEnregistrement(false);
         jeu_.Nouvelle(choisi);
-        SoluceJeu.NomFichier = jeu_.Niveau().NomFichier;
         AfficheNiveau(jeu_.Niveau(), true, false, true);
     });
     if (!commence) {
@@ -65,9 +66,8 @@ void TMainForm::AfficheDescription() {
 // No game in progress: what start-up leaves, and where a game ends when its set cannot be read.
 void TMainForm::ArretePartie() {
     GestionClavier = Clavier::Aucun;
-    TimerCompte->stop();
-    Timer->stop();
-    TimerHandler = GestionTimer::Aucun;
+    compte_->Arrete();
+    lecteur_->Arrete();
     jeu_.Arrete();
     MajAnnuler();
     SolutionSB->setEnabled(false);
@@ -110,9 +110,8 @@ void TMainForm::NiveauResolu() {
 void TMainForm::VideoFin() {
     GestionClavier = Clavier::Aucun;
     MajAnnuler();
-    TimerCompte->stop();
-    Timer->stop();
-    TimerHandler = GestionTimer::Aucun;
+    compte_->Arrete();
+    lecteur_->Arrete();
     SolutionSB->setEnabled(false);
     SolutionSB->setToolTip(QString());
     RecommencerSB->setEnabled(false);
@@ -128,19 +127,87 @@ const TNiveau& TMainForm::NiveauAffiche() const {
         return NiveauTeste().Niveau();
     if (Vue_ != Vue::Jeu)
         return NivEdit;
-    return lectureAffichee_ ? soluce_.Niveau() : jeu_.Niveau();
+    return lecteur_->Affichee() ? lecteur_->Niveau().Niveau() : jeu_.Niveau();
 }
 
 bool TMainForm::ActifCourant() const {
     if (Vue_ == Vue::Test && NiveauTeste)
         return NiveauTeste().Boule();
-    return Vue_ == Vue::Jeu && lectureAffichee_ ? soluce_.Boule() : jeu_.Boule();
+    return Vue_ == Vue::Jeu && lecteur_->Affichee() ? lecteur_->Niveau().Boule() : jeu_.Boule();
 }
 
 void TMainForm::ActiveEnregistrement(bool actif) {
     nonEnregistree_ = actif;
     EnregistrerM->setEnabled(actif);
     EnregistrerSB->setEnabled(actif);
+}
+
+// ---- The solution countdown and player
+
+bool TMainForm::CompteEnCours() const {
+    return compte_->EnCours();
+}
+
+void TMainForm::SuspendCompte() {
+    compte_->Suspend();
+}
+
+void TMainForm::ReprendCompte() {
+    compte_->Reprend();
+}
+
+void TMainForm::SolutionSBClick() {
+    lecteur_->SolutionSBClick(jeu_.Niveau());
+}
+
+void TMainForm::RegardeSolution(const TNiveau& depart, const TSoluce& soluce,
+                                std::function<void()> retour) {
+    lecteur_->RegardeSolution(depart, soluce, std::move(retour));
+}
+
+bool TMainForm::LectureAffichee() const {
+    return lecteur_->Affichee();
+}
+
+const TNiveauEnJeu& TMainForm::NiveauSoluce() const {
+    return lecteur_->Niveau();
+}
+
+namespace {
+
+// The first three items of the main menu: "&Jeu", "&Options", "&Editeur de Niveaux".
+void ActiveMenusDuJeu(TMainForm& f, bool actifs) {
+    for (QAction* a : {f.JeuMenu->menuAction(), f.OptionsMenu->menuAction(), f.EditeurM})
+        a->setEnabled(actifs);
+}
+
+} // namespace
+
+void TMainForm::CedeAuLecteur() {
+    PanelEdit->hide();
+    ActiveMenusDuJeu(*this, false);
+    SBPanel->hide();
+    GestionClavier = Clavier::Aucun;
+}
+
+void TMainForm::RendLeJeu() {
+    ActiveMenusDuJeu(*this, true);
+    PanelEdit->show();
+    SBPanel->show();
+    DessineActif(jeu_.Boule());
+    AfficheNiveau(jeu_.Niveau(), false, false, false);
+    GestionClavier = Clavier::Jeu;
+    MajAnnuler();
+    setFocus();
+}
+
+void TMainForm::RetireClavier() {
+    GestionClavier = Clavier::Aucun;
+    MajAnnuler();
+}
+
+void TMainForm::MontreActif(bool montre) {
+    SwapPanel->setVisible(montre);
 }
 
 } // namespace zorvane

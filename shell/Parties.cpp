@@ -55,7 +55,6 @@ void TMainForm::ChargerMClick() {
         return;
     Nomdujoueur->setText(Depuis1252(NomJoueur(jeu_.Partie())));
     ActiveEnregistrement(false);
-    SoluceJeu.NomFichier = jeu_.Niveau().NomFichier;
     if (jeu_.FinDEnsemble()) {
         peintre_->DessineFond();
         VideoFin();

@@ -25,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSlider>
 #include <QTimer>
 #include <QToolButton>
 #include <iostream>

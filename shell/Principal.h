@@ -5,6 +5,7 @@
 
 #include "Delais.h"
 #include "Graphismes.h"
+#include "HoteLecteur.h"
 #include "Jeu.h"
 #include "Soluce.h"
 #include "Touches.h"
@@ -15,26 +16,25 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QAction;
 class QActionGroup;
 class QFrame;
 class QLabel;
 class QMenu;
-class QSlider;
-class QTimer;
 class QToolButton;
 
 namespace zorvane {
 
 class ImageWidget;
 class TAudio;
+class TCompteARebours;
+class TLecteurSoluce;
 class TPeintrePlateau;
 class TEditeur;
 class TMusique;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public HoteLecteur {
     Q_OBJECT
   public:
     // donnees: the shipped files, only read (Graphics/, musique/, the sounds, ZORVANE.TXT and the
@@ -49,7 +49,7 @@ class TMainForm : public QMainWindow {
 
     // The player's folder.
     const QString& DossierJeu() const { return DossierJeu_; }
-    std::filesystem::path Jeu() const;
+    std::filesystem::path Jeu() const override;
     // The data folder.
     const QString& DossierDonnees() const { return DossierDonnees_; }
     std::filesystem::path Donnees() const;
@@ -71,9 +71,8 @@ class TMainForm : public QMainWindow {
     TJeu& JeuEnCours() { return jeu_; }
     const TJeu& JeuEnCours() const { return jeu_; }
     // The copy of the game's level on which its solution is replayed.
-    const TNiveauEnJeu& NiveauSoluce() const { return soluce_; }
+    const TNiveauEnJeu& NiveauSoluce() const;
     TNiveau NivEdit; // the level open in the editor
-    TSoluce SoluceJeu;
     TTouches Touches;
     std::string Frappe; // the last keys typed in play, newest first, at most 12
     QString NomGraphisme;
@@ -102,14 +101,6 @@ class TMainForm : public QMainWindow {
     ImageWidget* ImgSwap;
     QLabel* LabelLevel;
     QWidget* EditNivPanel;
-    QWidget* SolucePanel;
-    QSlider* TrackBar;
-    QTimer* Timer;
-    QTimer* TimerCompte; // the solution countdown's, one tick a second
-    int TimerTag = 0;    // the countdown's ticks
-    // Timer: the solution player's steps.
-    enum class GestionTimer { Aucun, Replay };
-    GestionTimer TimerHandler = GestionTimer::Aucun;
 
     // ---- Menus of the play view
     QMenu* JeuMenu;
@@ -140,7 +131,7 @@ class TMainForm : public QMainWindow {
     // Puts a level on the board. charge: the level was just read from its file, so the
     // per-level state is reset (ball active, restart off, label, keys; the countdown with
     // compte). test: the level is played in the editor's test view.
-    void AfficheNiveau(const TNiveau& niveau, bool charge, bool test, bool compte);
+    void AfficheNiveau(const TNiveau& niveau, bool charge, bool test, bool compte) override;
     void NouveauMClick();
     void RecommencerSBClick();
     void NiveauResolu();
@@ -152,8 +143,8 @@ class TMainForm : public QMainWindow {
     // `ensuite` runs with what the move did once its slide is over; keys typed meanwhile wait
     // and are handled after it, in order.
     void JoueGeste(TNiveauEnJeu& niveau, const Geste& geste,
-                   const std::function<void(const TResultatCoup&)>& ensuite);
-    void DessineActif(bool boule); // the switch image shows the active piece
+                   const std::function<void(const TResultatCoup&)>& ensuite) override;
+    void DessineActif(bool boule) override; // the switch image shows the active piece
     void FormKeyDown(uint16_t code);
     void ImgSwapClick();
     // Takes back the last move or switch of the level in play.
@@ -172,7 +163,7 @@ class TMainForm : public QMainWindow {
     // The game in progress has progress that is not saved yet.
     bool PartieNonEnregistree() const { return nonEnregistree_; }
     // The solution player is shown in place of the game.
-    bool LectureAffichee() const { return lectureAffichee_; }
+    bool LectureAffichee() const;
     bool TestPassword(TPartie& partie, const QString& titre);
 
     // ---- Presentation
@@ -185,30 +176,16 @@ class TMainForm : public QMainWindow {
     void RedefTouchesMClick();
 
     // ---- Solution countdown and player
-    void DemarreCompte(int32_t numero);
-    void TimerTimer();
+    // The editor pauses the countdown of the game's level and resumes it on the return.
+    bool CompteEnCours() const;
+    void SuspendCompte();
+    void ReprendCompte();
+    // Replays the game level's stored solution in place of the game.
     void SolutionSBClick();
-    void JoueSoluce();
     // Replays a solution held in memory (not in the set's files) from the level `depart`, with
     // the same controls; the eject calls `retour` instead of giving the game back.
     void RegardeSolution(const TNiveau& depart, const TSoluce& soluce,
                          std::function<void()> retour);
-    struct ReplayEnMemoire {
-        TNiveau depart;
-        TSoluce soluce; // rewound
-        TSoluce lue;    // being read
-        std::function<void()> retour;
-    };
-    std::optional<ReplayEnMemoire> ReplayMemoire;
-    void RewindSBClick();
-    void EjectSBClick();
-    void ConstruitLecteur();
-    void ActiveMenusDuJeu(bool actifs);
-    QToolButton* PlaySB;
-    QToolButton* PauseSB;
-    QToolButton* RewindSB;
-    QToolButton* EjectSB;
-    int RewindTag = 0; // 1 while the replay stands at its start
 
     // ---- Music (the menu's state)
     uint8_t OctetMusique() const; // 0 off, N the piece, 21 random: the byte of options.dat
@@ -250,14 +227,19 @@ class TMainForm : public QMainWindow {
     // that wait for them, as if the slide had held the event loop.
     void AcheveGlissements();
     std::deque<uint16_t> touchesEnAttente_;
+    // What the solution player asks of the window.
+    void CedeAuLecteur() override;
+    void RendLeJeu() override;
+    void RetireClavier() override;
+    void MontreActif(bool montre) override;
 
     TDelais delais_;
     QString DossierDonnees_;
     QString DossierJeu_;
     TJeu jeu_;
-    TNiveauEnJeu soluce_;
     bool nonEnregistree_ = false;
-    bool lectureAffichee_ = false;
+    TCompteARebours* compte_ = nullptr;
+    TLecteurSoluce* lecteur_ = nullptr;
     TPeintrePlateau* peintre_ = nullptr;
     Vue Vue_ = Vue::Jeu;
     bool Active_ = false;

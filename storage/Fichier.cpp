@@ -103,11 +103,6 @@ void Fichier::ecrit(uint64_t pos, const void* tampon, std::size_t n) {
     }
 }
 
-void Fichier::tronque(uint64_t taille) {
-    if (::ftruncate(fd_, off_t(taille)) != 0)
-        ErreurSysteme(errno, nom_);
-}
-
 namespace {
 
 // The mode a new version keeps: the old file's, or the usual one for a new file.

@@ -32,7 +32,6 @@ class Fichier {
     // Reads exactly n bytes at pos, or throws: a short file is an error.
     void litExactement(uint64_t pos, void* tampon, std::size_t n);
     void ecrit(uint64_t pos, const void* tampon, std::size_t n);
-    void tronque(uint64_t taille);
     const std::string& nom() const { return nom_; }
 
   private:

@@ -1,6 +1,7 @@
 // The designer's aids in the editor: the check of the level as painted (its answers, cancelling,
 // the optimum stored), the solved-test message, undo and redo of painting, drags without gaps,
 // previous and next level, and what the disabled save button says.
+#include "LecteurSoluce.h"
 #include "NiveauFichier.h"
 #include "NumeroNiv.h"
 #include "SessionEditeur.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QToolButton>
 
 using namespace zorvane;
 using namespace zorvane::test;
@@ -108,14 +110,15 @@ class TestVerification : public QObject {
         Editeur s(d, {UnCoup});
         s.Peint(3, {{5, 5}}); // painted, not saved: the replay starts from the painting
         s.Verifie("Voir la solution");
-        QVERIFY(s.f->SolucePanel->isVisible());
+        auto* panneau = s.f->findChild<QWidget*>("SolucePanel");
+        QVERIFY(panneau->isVisible());
         QVERIFY(s.f->PanelEdit->isHidden());
-        s.f->PauseSB->click();
-        s.f->JoueSoluce(); // one step of the timer: the one move
+        s.f->findChild<QToolButton*>("PauseSB")->click();
+        s.f->findChild<TLecteurSoluce*>()->JoueSoluce(); // one step of the timer: the one move
         QVERIFY(NiveauFini(s.f->NiveauSoluce().Niveau()));
         QVERIFY(!NiveauFini(s.f->NivEdit));
-        s.f->EjectSB->click();
-        QVERIFY(s.f->SolucePanel->isHidden());
+        s.f->findChild<QToolButton*>("EjectSB")->click();
+        QVERIFY(panneau->isHidden());
         QVERIFY(s.f->PanelEdit->isVisible());
         QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Editeur);
         QCOMPARE(LitCase(s.f->NivEdit, 2, 0), CaseZelmite);

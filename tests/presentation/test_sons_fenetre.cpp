@@ -1,6 +1,7 @@
 // Sound and music through the window's menus, on SDL's dummy audio driver: the start-up sound
 // and the rank rule during a move, the music menu and the byte written back at exit.
 #include "Audio.h"
+#include "Controles.h"
 #include "Dialogues.h"
 #include "Fixture.h"
 #include "FixturesAudio.h"
@@ -47,7 +48,7 @@ class TestSonsFenetre : public QObject {
         QVERIFY(f.Audio->actif());
         QCOMPARE(f.Audio->sonEnCours(), d.chemin() / "PILO.WAV");
         f.show();
-        f.NouveauSB->click();
+        Bouton(f, "NouveauSB")->click();
         // The move sound is dropped while the start-up sound plays; a gem cuts through.
         QTest::keyClick(&f, Qt::Key_Right);
         QCOMPARE(f.Audio->sonEnCours(), d.chemin() / "zelmite.wav");
@@ -61,15 +62,17 @@ class TestSonsFenetre : public QObject {
         EcritOptions(d.chemin(), d.options);
         {
             TMainForm f(d.qchemin(), DelaisDeTest());
-            QVERIFY(f.Mus[7]->isChecked());
+            QVERIFY(Action(f, qPrintable(QString("Mus%1").arg(7)))->isChecked());
             QCOMPARE(f.Musique->morceauCourant(), 7);
-            f.Mus[7]->trigger(); // the current piece again: nothing changes
+            Action(f, qPrintable(QString("Mus%1").arg(7)))
+                ->trigger(); // the current piece again: nothing changes
             QCOMPARE(f.Musique->morceauCourant(), 7);
-            f.Mus[3]->trigger();
+            Action(f, qPrintable(QString("Mus%1").arg(3)))->trigger();
             QCOMPARE(f.Musique->morceauCourant(), 3);
             QString texte;
             RepondMessage("OK", &texte);
-            f.Mus[12]->trigger(); // no 12.mid: the error box, and piece 3 stays current
+            Action(f, qPrintable(QString("Mus%1").arg(12)))
+                ->trigger(); // no 12.mid: the error box, and piece 3 stays current
             QVERIFY(texte.contains("12.mid"));
             QCOMPARE(f.Musique->morceauCourant(), 3);
             f.close();
@@ -78,17 +81,17 @@ class TestSonsFenetre : public QObject {
         Musiques(d, {12});
         {
             TMainForm f(d.qchemin(), DelaisDeTest());
-            f.MusOff->trigger();
+            Action(f, "MusOff")->trigger();
             QCOMPARE(f.Musique->morceauCourant(), 0);
-            f.MusRandom->trigger(); // from silence, random play starts a piece at once
+            Action(f, "MusRandom")->trigger(); // from silence, random play starts a piece at once
             QVERIFY(f.Musique->morceauCourant() >= 1 && f.Musique->morceauCourant() <= 20);
             f.close();
         }
         QCOMPARE(OctetEcrit(d), 21);
         {
             TMainForm f(d.qchemin(), DelaisDeTest());
-            QVERIFY(f.MusRandom->isChecked());
-            f.MusOff->trigger();
+            QVERIFY(Action(f, "MusRandom")->isChecked());
+            Action(f, "MusOff")->trigger();
             f.close();
         }
         QCOMPARE(OctetEcrit(d), 0);
@@ -100,9 +103,9 @@ class TestSonsFenetre : public QObject {
         f.show();
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        QVERIFY(!f.SonM->isChecked());
+        QVERIFY(!Action(f, "SonM")->isChecked());
         QTest::keyClick(&f, Qt::Key_F6);
-        QVERIFY(f.SonM->isChecked());
+        QVERIFY(Action(f, "SonM")->isChecked());
         f.close();
         QCOMPARE(d.lit("options.dat")[267], uint8_t(1));
     }

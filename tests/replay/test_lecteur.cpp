@@ -1,8 +1,9 @@
 // The countdown and the solution player through the window: the hidden code, the replay on the
 // copy, pause, rewind and eject.
+#include "Controles.h"
 #include "Dialogues.h"
 #include "Fixture.h"
-#include "ImageWidget.h"
+#include "LecteurSoluce.h"
 #include "Principal.h"
 #include "Soluce.h"
 
@@ -31,6 +32,30 @@ void StockeSolution(const DossierJeu& d) {
     EnregistreSoluce(d.chemin(), j, 1, CopieIndex(l));
 }
 
+// The countdown's and the player's objects, found by name as a player finds them on screen.
+struct Lecteur {
+    explicit Lecteur(TMainForm& f)
+        : TimerCompte(Controle<QTimer>(f, "TimerCompte")), Timer(Controle<QTimer>(f, "Timer")),
+          SolucePanel(Controle<QWidget>(f, "SolucePanel")),
+          TrackBar(Controle<QSlider>(f, "TrackBar")), NouveauSB(Bouton(f, "NouveauSB")),
+          SolutionSB(Bouton(f, "SolutionSB")), PauseSB(Bouton(f, "PauseSB")),
+          RewindSB(Bouton(f, "RewindSB")), EjectSB(Bouton(f, "EjectSB")),
+          SBPanel(Controle<QWidget>(f, "SBPanel")), ImgSwap(Controle<QWidget>(f, "ImgSwap")),
+          lecteur(*Controle<TLecteurSoluce>(f, "Lecteur")) {}
+    QTimer* TimerCompte;
+    QTimer* Timer;
+    QWidget* SolucePanel;
+    QSlider* TrackBar;
+    QToolButton* NouveauSB;
+    QToolButton* SolutionSB;
+    QToolButton* PauseSB;
+    QToolButton* RewindSB;
+    QToolButton* EjectSB;
+    QWidget* SBPanel;
+    QWidget* ImgSwap;
+    TLecteurSoluce& lecteur;
+};
+
 void TapeCode(TMainForm& f) {
     // The code is stored newest letter first: it is typed in the reverse order.
     for (QChar c : QString("YMLPRJKVWXZQ"))
@@ -47,13 +72,14 @@ class TestLecteur : public QObject {
         DossierJeu d;
         d.Ensemble("SET", {Niveau});
         TMainForm f(d.qchemin(), DelaisDeTest());
+        const Lecteur l(f);
         f.show();
-        f.NouveauSB->click();
-        QCOMPARE(f.SolutionSB->toolTip(), QString("Pas de solution pour ce niveau"));
-        QVERIFY(!f.TimerCompte->isActive());
+        l.NouveauSB->click();
+        QCOMPARE(l.SolutionSB->toolTip(), QString("Pas de solution pour ce niveau"));
+        QVERIFY(!l.TimerCompte->isActive());
         TapeCode(f);
         QTest::qWait(1200);
-        QVERIFY(!f.SolutionSB->isEnabled());
+        QVERIFY(!l.SolutionSB->isEnabled());
     }
 
     void codeEtRelecture() {
@@ -61,38 +87,39 @@ class TestLecteur : public QObject {
         d.Ensemble("SET", {Niveau, Niveau});
         StockeSolution(d);
         TMainForm f(d.qchemin(), DelaisDeTest());
+        const Lecteur l(f);
         f.show();
-        f.NouveauSB->click();
-        QCOMPARE(f.SolutionSB->toolTip(), QString("Solution disponible dans 5 minutes"));
-        QVERIFY(f.TimerCompte->isActive());
+        l.NouveauSB->click();
+        QCOMPARE(l.SolutionSB->toolTip(), QString("Solution disponible dans 5 minutes"));
+        QVERIFY(l.TimerCompte->isActive());
         // The player moves the ball first: the replay must not disturb this game.
         QTest::keyClick(&f, Qt::Key_Down);
         QTest::keyClick(&f, Qt::Key_Space);
         const TNiveau jeu = f.JeuEnCours().Niveau();
         TapeCode(f);
-        QTRY_VERIFY_WITH_TIMEOUT(f.SolutionSB->isEnabled(), 2500);
-        QCOMPARE(f.SolutionSB->toolTip(), QString("Solution disponible"));
+        QTRY_VERIFY_WITH_TIMEOUT(l.SolutionSB->isEnabled(), 2500);
+        QCOMPARE(l.SolutionSB->toolTip(), QString("Solution disponible"));
         QVERIFY(f.Frappe.empty());
 
-        f.TrackBar->setValue(9);
-        f.SolutionSB->click();
-        QVERIFY(!f.SolucePanel->isHidden());
-        QVERIFY(f.SBPanel->isHidden());
-        QCOMPARE(f.Timer->interval(), 1);
+        l.TrackBar->setValue(9);
+        l.SolutionSB->click();
+        QVERIFY(!l.SolucePanel->isHidden());
+        QVERIFY(l.SBPanel->isHidden());
+        QCOMPARE(l.Timer->interval(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(NiveauFini(f.NiveauSoluce().Niveau()), 3000);
         QCOMPARE(f.NiveauSoluce().Niveau().PosBoule, (TPosition{0, 11}));
         QCOMPARE(f.JeuEnCours().Niveau(), jeu);
 
         // Rewind: the start again; a second rewind before any move does nothing.
-        f.PauseSB->click();
-        f.RewindSB->click();
-        QCOMPARE(f.RewindTag, 1);
+        l.PauseSB->click();
+        l.RewindSB->click();
+        QVERIFY(l.lecteur.AuDebut());
         QCOMPARE(f.NiveauSoluce().Niveau().PosBoule, (TPosition{0, 0}));
-        QVERIFY(!f.Timer->isActive()); // paused stays paused
+        QVERIFY(!l.Timer->isActive()); // paused stays paused
         // A click on the active-piece image switches nothing during the replay: like the keys,
         // it belongs to the game, which waits for the eject; the replay keeps its own pieces.
         const TJournal journal = f.JeuEnCours().Journal();
-        QTest::mouseClick(f.ImgSwap, Qt::LeftButton);
+        QTest::mouseClick(l.ImgSwap, Qt::LeftButton);
         QVERIFY(f.NiveauSoluce().Boule());
         QVERIFY(!f.JeuEnCours().Boule());
         QCOMPARE(f.JeuEnCours().Journal().NbCodes, journal.NbCodes);
@@ -100,17 +127,17 @@ class TestLecteur : public QObject {
         // A second rewind would read the level file again: without it, that is an error box.
         const auto niv = d.lit("niveaux/SET.niv");
         std::filesystem::remove(d.chemin() / "niveaux/SET.niv");
-        QCOMPARE(MessagesPendant([&] { f.RewindSB->click(); }), QStringList());
-        QCOMPARE(f.RewindTag, 1);
+        QCOMPARE(MessagesPendant([&] { l.RewindSB->click(); }), QStringList());
+        QVERIFY(l.lecteur.AuDebut());
         d.ecrit("niveaux/SET.niv", niv);
 
-        f.EjectSB->click();
-        QVERIFY(f.SolucePanel->isHidden());
-        QVERIFY(!f.SBPanel->isHidden());
+        l.EjectSB->click();
+        QVERIFY(l.SolucePanel->isHidden());
+        QVERIFY(!l.SBPanel->isHidden());
         QCOMPARE(f.JeuEnCours().Niveau(), jeu);
         QVERIFY(!f.JeuEnCours().Boule()); // the square was active, and still is
-        QVERIFY(!f.Timer->isActive());
-        QVERIFY(!f.TimerCompte->isActive()); // the countdown is over: it does not start again
+        QVERIFY(!l.Timer->isActive());
+        QVERIFY(!l.TimerCompte->isActive()); // the countdown is over: it does not start again
         QTest::keyClick(&f, Qt::Key_Right);  // play goes on by keys
         QCOMPARE(f.JeuEnCours().Niveau().PosCarre, (TPosition{15, 2}));
     }
@@ -123,20 +150,21 @@ class TestLecteur : public QObject {
         j.NomFichier = "SET";
         AjouteCoup(j, 0, -1);
         AjouteCoup(j, -1, 0);
-        TSoluce l;
-        l.NomFichier = "SET";
-        LitIndex(d.chemin(), l, 1);
-        EnregistreSoluce(d.chemin(), j, 1, CopieIndex(l));
+        TSoluce index;
+        index.NomFichier = "SET";
+        LitIndex(d.chemin(), index, 1);
+        EnregistreSoluce(d.chemin(), j, 1, CopieIndex(index));
         TMainForm f(d.qchemin(), DelaisDeTest());
+        const Lecteur l(f);
         f.show();
-        f.NouveauSB->click();
+        l.NouveauSB->click();
         TapeCode(f);
-        QTRY_VERIFY_WITH_TIMEOUT(f.SolutionSB->isEnabled(), 2500);
-        f.TrackBar->setValue(9);
-        f.SolutionSB->click();
-        QTRY_COMPARE_WITH_TIMEOUT(f.TimerHandler, TMainForm::GestionTimer::Aucun, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(l.SolutionSB->isEnabled(), 2500);
+        l.TrackBar->setValue(9);
+        l.SolutionSB->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!l.lecteur.EnLecture(), 2000);
         QCOMPARE(f.NiveauSoluce().Niveau().PosBoule, (TPosition{0, 0}));
-        f.EjectSB->click();
+        l.EjectSB->click();
     }
 };
 

@@ -1,6 +1,7 @@
 // The window on two folders, as an installed game runs: the shipped files read from the data
 // folder, everything the game writes in the player's folder, nothing ever written in the data
 // folder.
+#include "Controles.h"
 #include "Dialogues.h"
 #include "Fixture.h"
 #include "Options.h"
@@ -41,15 +42,15 @@ class TestDeuxDossiers : public QObject {
         {
             TMainForm f(donnees.qchemin(), joueur.qchemin(), DelaisDeTest());
             f.show();
-            QCOMPARE(f.Graphisme1->text(), QString("&Graphisme (actuellement: tst)"));
+            QCOMPARE(Action(f, "Graphisme1")->text(), QString("&Graphisme (actuellement: tst)"));
             QString aide;
             QuandDialogue([&](QWidget* w) {
                 aide = w->findChild<QPlainTextEdit*>("Memo")->toPlainText();
                 w->close();
             });
-            f.Aide2M->trigger();
+            Action(f, "Aide2M")->trigger();
             QCOMPARE(aide, QString("Aide"));
-            f.NouveauSB->click(); // the player's only set: no chooser
+            Bouton(f, "NouveauSB")->click(); // the player's only set: no chooser
             QCOMPARE(f.JeuEnCours().Niveau().NomFichier, std::string("SET"));
             QTest::keyClick(&f, Qt::Key_Right);
             QuandDialogue([](QWidget* w) {
@@ -61,8 +62,8 @@ class TestDeuxDossiers : public QObject {
                 });
                 Clique(w, "Ok");
             });
-            f.EnregistrerSB->click();
-            f.SonM->trigger(); // a setting changed: options.dat is written at exit
+            Bouton(f, "EnregistrerSB")->click();
+            Action(f, "SonM")->trigger(); // a setting changed: options.dat is written at exit
             f.close();
         }
         QCOMPARE(donnees.contenu(), livre);
@@ -77,13 +78,13 @@ class TestDeuxDossiers : public QObject {
         DossierDuJoueur(joueur);
         {
             TMainForm f(donnees.qchemin(), joueur.qchemin(), DelaisDeTest());
-            QVERIFY(!f.SonM->isChecked()); // the fixture's options turn the effects off
+            QVERIFY(!Action(f, "SonM")->isChecked()); // the fixture's options turn the effects off
         }
         TOptions propres = donnees.options;
         propres.EffetsSonores = 1;
         EcritOptions(joueur.chemin(), propres);
         TMainForm f(donnees.qchemin(), joueur.qchemin(), DelaisDeTest());
-        QVERIFY(f.SonM->isChecked());
+        QVERIFY(Action(f, "SonM")->isChecked());
     }
 };
 

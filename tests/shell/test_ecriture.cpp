@@ -1,6 +1,7 @@
 // A folder where nothing can be written (a full disk) never keeps the player in the game: a
 // solution that cannot be stored is reported once and the next level comes; a quit whose
 // options cannot be written asks whether to quit anyway.
+#include "Controles.h"
 #include "Dialogues.h"
 #include "Fixture.h"
 #include "LimiteTailleFichier.h"
@@ -33,7 +34,7 @@ class TestEcriture : public QObject {
         // Right, then down, then a last level that is never reached.
         d.Ensemble("SET", {{"o.*", "", "x"}, {"o", "", "*", "", "x"}, {"o.*", "", "x"}});
         auto f = Ouvre(d);
-        f->NouveauSB->click();
+        Bouton(*f, "NouveauSB")->click();
         const auto sol = d.lit("niveaux/SET.sol");
         QStringList messages;
         {
@@ -45,8 +46,8 @@ class TestEcriture : public QObject {
         }
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains("niveaux/SET.sol"));
-        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 2"));
-        QVERIFY(f->EnregistrerSB->isEnabled());
+        QCOMPARE(Etiquette(*f, "LabelLevel")->text(), QString("Niveau n° 2"));
+        QVERIFY(Bouton(*f, "EnregistrerSB")->isEnabled());
         QCOMPARE(d.lit("niveaux/SET.sol"), sol);
         QTest::keyClick(f.get(), Qt::Key_Down); // the game goes on: level 2 solved and stored
         QCOMPARE(d.lit("niveaux/SET.sol").size(), sol.size() + 1);

@@ -1,5 +1,6 @@
 // The main window driven for real: start-up, a game played by keys to the end of its set, the
 // set chooser, and what damaged files do.
+#include "Controles.h"
 #include "Dialogues.h"
 #include "Fixture.h"
 #include "ImageWidget.h"
@@ -28,7 +29,7 @@ const std::vector<std::string> Niveau1 = {"o.*.#", "", "x"};
 const std::vector<std::string> Niveau2 = {"o...*", "", "x"};
 
 QColor Pixel(TMainForm& f, int x, int y) {
-    return f.ImgFond->image().toImage().pixelColor(x * 41 + 20, y * 41 + 20);
+    return Plateau(f)->image().toImage().pixelColor(x * 41 + 20, y * 41 + 20);
 }
 
 std::unique_ptr<TMainForm> Ouvre(const DossierJeu& d, int pauseAnimationMs = 0) {
@@ -56,19 +57,19 @@ class TestJeu : public QObject {
         auto f = Ouvre(d);
         QCOMPARE(f->windowTitle(), QString("Zorvane"));
         QCOMPARE(f->centralWidget()->size(), QSize(792, 554));
-        QVERIFY(f->NouveauM->isEnabled());
-        QVERIFY(!f->RecommencerM->isEnabled());
-        QVERIFY(!f->RecommencerSB->isEnabled());
-        QVERIFY(!f->EnregistrerSB->isEnabled());
-        QVERIFY(!f->ChargerM->isEnabled()); // no Joueur.ini
-        QVERIFY(!f->SolutionSB->isEnabled());
-        QVERIFY(f->MusOff->isChecked());
-        QVERIFY(!f->SonM->isChecked()); // the fixture's options turn the effects off
-        QCOMPARE(f->Graphisme1->text(), QString("&Graphisme (actuellement: tst)"));
-        QCOMPARE(f->NouveauSB->toolTip(), QString("Nouveau jeu"));
-        QCOMPARE(f->AboutSB->toolTip(), QString("A propos d' Zorvane"));
-        QCOMPARE(f->NouveauM->shortcut(), QKeySequence(Qt::Key_F9));
-        QCOMPARE(f->EffacerM->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+        QVERIFY(Action(*f, "NouveauM")->isEnabled());
+        QVERIFY(!Action(*f, "RecommencerM")->isEnabled());
+        QVERIFY(!Bouton(*f, "RecommencerSB")->isEnabled());
+        QVERIFY(!Bouton(*f, "EnregistrerSB")->isEnabled());
+        QVERIFY(!Action(*f, "ChargerM")->isEnabled()); // no Joueur.ini
+        QVERIFY(!Bouton(*f, "SolutionSB")->isEnabled());
+        QVERIFY(Action(*f, "MusOff")->isChecked());
+        QVERIFY(!Action(*f, "SonM")->isChecked()); // the fixture's options turn the effects off
+        QCOMPARE(Action(*f, "Graphisme1")->text(), QString("&Graphisme (actuellement: tst)"));
+        QCOMPARE(Bouton(*f, "NouveauSB")->toolTip(), QString("Nouveau jeu"));
+        QCOMPARE(Bouton(*f, "AboutSB")->toolTip(), QString("A propos d' Zorvane"));
+        QCOMPARE(Action(*f, "NouveauM")->shortcut(), QKeySequence(Qt::Key_F9));
+        QCOMPARE(Action(*f, "EffacerM")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
         QStringList menus;
         for (QAction* a : f->menuBar()->actions())
             menus << a->text();
@@ -81,27 +82,27 @@ class TestJeu : public QObject {
         DossierJeu d;
         d.Ensemble("DEUX", {Niveau1, Niveau2});
         auto f = Ouvre(d);
-        f->NouveauSB->click(); // one set: no chooser, no description
-        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 1"));
+        Bouton(*f, "NouveauSB")->click(); // one set: no chooser, no description
+        QCOMPARE(Etiquette(*f, "LabelLevel")->text(), QString("Niveau n° 1"));
         QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
         QCOMPARE(Pixel(*f, 2, 0), CouleurZelmite);
         QCOMPARE(Pixel(*f, 0, 2), CouleurCarre);
         QCOMPARE(Pixel(*f, 4, 0), CouleurMur);
-        QVERIFY(!f->RecommencerSB->isEnabled());
+        QVERIFY(!Bouton(*f, "RecommencerSB")->isEnabled());
 
         QTest::keyClick(f.get(), Qt::Key_Up); // the top row: no move
-        QVERIFY(!f->RecommencerSB->isEnabled());
+        QVERIFY(!Bouton(*f, "RecommencerSB")->isEnabled());
         QTest::keyClick(f.get(), Qt::Key_Right); // collects the gem: level 2
-        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 2"));
-        QVERIFY(f->EnregistrerSB->isEnabled());
-        QVERIFY(!f->RecommencerSB->isEnabled());
+        QCOMPARE(Etiquette(*f, "LabelLevel")->text(), QString("Niveau n° 2"));
+        QVERIFY(Bouton(*f, "EnregistrerSB")->isEnabled());
+        QVERIFY(!Bouton(*f, "RecommencerSB")->isEnabled());
         QCOMPARE(NumeroNiveau(f->JeuEnCours().Niveau()), 2);
 
         // Level 2: the square first slides away, then the ball crosses the gem to the edge.
         QTest::keyClick(f.get(), Qt::Key_Space);
         QVERIFY(!f->JeuEnCours().Boule());
         QTest::keyClick(f.get(), Qt::Key_Right); // the square slides to the right edge
-        QVERIFY(f->RecommencerSB->isEnabled());
+        QVERIFY(Bouton(*f, "RecommencerSB")->isEnabled());
         QCOMPARE(Pixel(*f, 15, 2), CouleurCarre);
         QCOMPARE(Pixel(*f, 0, 2), CouleurFond);
         QTest::keyClick(f.get(), Qt::Key_Space);
@@ -112,8 +113,8 @@ class TestJeu : public QObject {
         });
         QTest::keyClick(f.get(), Qt::Key_Right);
         QVERIFY(video);
-        QVERIFY(f->LabelLevel->text().isEmpty());
-        QVERIFY(f->EnregistrerSB->isEnabled());
+        QVERIFY(Etiquette(*f, "LabelLevel")->text().isEmpty());
+        QVERIFY(Bouton(*f, "EnregistrerSB")->isEnabled());
         QCOMPARE(f->GestionClavier, TMainForm::Clavier::Aucun);
         QCOMPARE(Pixel(*f, 0, 0), CouleurFond);
     }
@@ -122,14 +123,14 @@ class TestJeu : public QObject {
         DossierJeu d;
         d.Ensemble("UN", {{"o.*.*#", "", "x", "", "*"}});
         auto f = Ouvre(d);
-        f->NouveauSB->click();
+        Bouton(*f, "NouveauSB")->click();
         QTest::keyClick(f.get(), Qt::Key_Right);
         QCOMPARE(Pixel(*f, 2, 0), CouleurFond);
-        QVERIFY(f->RecommencerM->isEnabled());
-        f->RecommencerM->trigger();
+        QVERIFY(Action(*f, "RecommencerM")->isEnabled());
+        Action(*f, "RecommencerM")->trigger();
         QCOMPARE(Pixel(*f, 2, 0), CouleurZelmite);
         QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
-        QVERIFY(!f->RecommencerSB->isEnabled());
+        QVERIFY(!Bouton(*f, "RecommencerSB")->isEnabled());
         QVERIFY(f->JeuEnCours().Boule());
     }
 
@@ -138,34 +139,34 @@ class TestJeu : public QObject {
         d.Ensemble("UN", {{"o..*", "", "x"}, Niveau2});
         auto f = Ouvre(d);
         QStringList jeu;
-        for (QAction* a : f->JeuMenu->actions().mid(0, 3))
+        for (QAction* a : Menu(*f, "JeuMenu")->actions().mid(0, 3))
             jeu << a->text();
         QCOMPARE(jeu,
                  QStringList({"&Nouveau", "&Recommencer le niveau", "&Annuler le dernier coup"}));
-        QCOMPARE(f->AnnulerM->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-        QCOMPARE(f->AnnulerSB->toolTip(), QString("Annuler le dernier coup"));
+        QCOMPARE(Action(*f, "AnnulerM")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(Bouton(*f, "AnnulerSB")->toolTip(), QString("Annuler le dernier coup"));
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.get())); // for the menu's shortcut
-        f->NouveauSB->click();
-        QVERIFY(!f->AnnulerM->isEnabled());
-        QVERIFY(!f->AnnulerSB->isEnabled());
+        Bouton(*f, "NouveauSB")->click();
+        QVERIFY(!Action(*f, "AnnulerM")->isEnabled());
+        QVERIFY(!Bouton(*f, "AnnulerSB")->isEnabled());
         QTest::keyClick(f.get(), Qt::Key_Down); // stops above the square
-        QVERIFY(f->AnnulerM->isEnabled());
-        QVERIFY(f->AnnulerSB->isEnabled());
+        QVERIFY(Action(*f, "AnnulerM")->isEnabled());
+        QVERIFY(Bouton(*f, "AnnulerSB")->isEnabled());
         QCOMPARE(Pixel(*f, 0, 1), CouleurBoule);
         QTest::keyClick(f.get(), Qt::Key_Space);
         QTest::keyClick(f.get(), Qt::Key_Z, Qt::ControlModifier); // the switch taken back
         QVERIFY(f->JeuEnCours().Boule());
-        f->AnnulerSB->click(); // then the move
+        Bouton(*f, "AnnulerSB")->click(); // then the move
         QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
         QCOMPARE(Pixel(*f, 0, 1), CouleurFond);
-        QVERIFY(!f->AnnulerM->isEnabled());
+        QVERIFY(!Action(*f, "AnnulerM")->isEnabled());
         // Solved after an undo: the stored solution is the move kept, and undo stops there.
         QTest::keyClick(f.get(), Qt::Key_Down);
         QTest::keyClick(f.get(), Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(f.get(), Qt::Key_Right);
-        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 2"));
-        QVERIFY(!f->AnnulerM->isEnabled());
+        QCOMPARE(Etiquette(*f, "LabelLevel")->text(), QString("Niveau n° 2"));
+        QVERIFY(!Action(*f, "AnnulerM")->isEnabled());
         QCOMPARE(d.lit("niveaux/UN.ind"),
                  (std::vector<uint8_t>{0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     }
@@ -176,7 +177,7 @@ class TestJeu : public QObject {
         EcritOptions(d.chemin(), d.options);
         d.Ensemble("UN", {{"o...#", "", "x", "*"}});
         auto f = Ouvre(d);
-        f->NouveauSB->click();
+        Bouton(*f, "NouveauSB")->click();
         QTest::keyClick(f.get(), Qt::Key_C, Qt::ControlModifier); // load: disabled
         QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0}));
         QTest::keyClick(f.get(), Qt::Key_C);
@@ -192,14 +193,14 @@ class TestJeu : public QObject {
         auto f = Ouvre(d);
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        f->NouveauSB->click();
+        Bouton(*f, "NouveauSB")->click();
         QMenuBar* barre = f->menuBar();
         QTest::mouseClick(barre, Qt::LeftButton, {},
-                          barre->actionGeometry(f->JeuMenu->menuAction()).center());
-        QTRY_COMPARE(QApplication::activePopupWidget(), f->JeuMenu);
+                          barre->actionGeometry(Menu(*f, "JeuMenu")->menuAction()).center());
+        QTRY_COMPARE(QApplication::activePopupWidget(), Menu(*f, "JeuMenu"));
         Touche(f.get(), Qt::Key_Escape);
         QVERIFY(!QApplication::activePopupWidget());
-        QTest::mouseClick(f->ImgFond, Qt::LeftButton, {}, {100, 100});
+        QTest::mouseClick(Plateau(*f), Qt::LeftButton, {}, {100, 100});
         for (Qt::Key k : {Qt::Key_J, Qt::Key_Q, Qt::Key_Space, Qt::Key_F5, Qt::Key_Right}) {
             Touche(f.get(), k);
             QVERIFY(!QApplication::activePopupWidget());
@@ -209,7 +210,7 @@ class TestJeu : public QObject {
         QCOMPARE(f->Frappe.substr(0, 4), std::string("' QJ")); // newest first, no F5
         QVERIFY(!f->JeuEnCours().Boule()); // Space handed over to the square, which went right
         QCOMPARE(f->JeuEnCours().Niveau().PosCarre, (TPosition{15, 2}));
-        QCOMPARE(f->MusiqueMenu->title(), QString("&Musique"));
+        QCOMPARE(Menu(*f, "MusiqueMenu")->title(), QString("&Musique"));
     }
 
     // A 15-cell slide at 20 ms a cell leaves the event loop free: another timer fires and the
@@ -218,7 +219,7 @@ class TestJeu : public QObject {
         DossierJeu d;
         d.Ensemble("UN", {{"o..............#", "", "x", "", "", ".......*"}});
         auto f = Ouvre(d, 20);
-        f->NouveauSB->click();
+        Bouton(*f, "NouveauSB")->click();
         int peintures = 0;
         bool minuteriePendant = false;
         struct Compteur : QObject {
@@ -229,10 +230,10 @@ class TestJeu : public QObject {
             }
         } compteur;
         compteur.n = &peintures;
-        f->ImgFond->installEventFilter(&compteur);
+        Plateau(*f)->installEventFilter(&compteur);
         QTimer::singleShot(60, [&] {
             minuteriePendant = f->Peintre().EnCours();
-            f->ImgFond->update(); // an expose: painted by the event loop
+            Plateau(*f)->update(); // an expose: painted by the event loop
         });
         QTest::keyClick(f.get(), Qt::Key_Right);
         QVERIFY(f->Peintre().EnCours());
@@ -257,16 +258,16 @@ class TestJeu : public QObject {
         DossierJeu d;
         d.Ensemble("UN", {{"o..............#", "", "x", "", "", ".......*"}});
         auto f = Ouvre(d, 20);
-        f->NouveauSB->click();
+        Bouton(*f, "NouveauSB")->click();
         QTest::keyClick(f.get(), Qt::Key_Right);
         QTest::keyClick(f.get(), Qt::Key_Down);
-        QTest::mouseClick(f->RecommencerSB, Qt::LeftButton);
+        QTest::mouseClick(Bouton(*f, "RecommencerSB"), Qt::LeftButton);
         QVERIFY(!f->Peintre().EnCours());
         QCOMPARE(f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0}));
         QCOMPARE(Pixel(*f, 0, 0), CouleurBoule);
         QCOMPARE(Pixel(*f, 14, 0), CouleurFond);
         QCOMPARE(Pixel(*f, 14, 11), CouleurFond);
-        QVERIFY(!f->AnnulerM->isEnabled());
+        QVERIFY(!Action(*f, "AnnulerM")->isEnabled());
     }
 
     void choixDEnsemble() {
@@ -274,7 +275,7 @@ class TestJeu : public QObject {
         auto f = Ouvre(d);
         QString texte;
         RepondMessage("OK", &texte);
-        f->NouveauM->trigger();
+        Action(*f, "NouveauM")->trigger();
         QCOMPARE(texte, QString("Aucun ensemble de niveaux n'est disponible !!!"));
         QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
 
@@ -287,7 +288,7 @@ class TestJeu : public QObject {
                 listes << liste->item(i)->text();
             Clique(w, "Annuler");
         });
-        f->NouveauM->trigger();
+        Action(*f, "NouveauM")->trigger();
         QCOMPARE(listes, QStringList({"AAA.niv", "BBB.niv"}));
         QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
 
@@ -298,10 +299,10 @@ class TestJeu : public QObject {
             RepondMessage("OK", &description); // the set's description follows the level
             QTest::keyClick(liste, Qt::Key_Return);
         });
-        f->NouveauM->trigger();
+        Action(*f, "NouveauM")->trigger();
         QCOMPARE(f->JeuEnCours().Niveau().NomFichier, std::string("BBB"));
         QCOMPARE(description, QString("Deuxième ensemble"));
-        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 1"));
+        QCOMPARE(Etiquette(*f, "LabelLevel")->text(), QString("Niveau n° 1"));
     }
 
     void optionsRecritesSansChangement() {
@@ -323,8 +324,8 @@ class TestJeu : public QObject {
         QCOMPARE(texte, QString("Erreur d'E/S 2 : fichier introuvable (options.dat)"));
         QCOMPARE(f->Touches, TTouches{});
         d.Ensemble("UN", {Niveau1});
-        f->NouveauSB->click(); // still usable, drawn without bitmaps
-        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 1"));
+        Bouton(*f, "NouveauSB")->click(); // still usable, drawn without bitmaps
+        QCOMPARE(Etiquette(*f, "LabelLevel")->text(), QString("Niveau n° 1"));
     }
 
     void imageManquante() {
@@ -346,7 +347,7 @@ class TestJeu : public QObject {
         auto f = Ouvre(d);
         QString texte;
         RepondMessage("OK", &texte);
-        f->NouveauSB->click();
+        Bouton(*f, "NouveauSB")->click();
         QVERIFY(texte.contains("niveaux/BAD.niv"));
         QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
         QCOMPARE(f->GestionClavier, TMainForm::Clavier::Aucun);
@@ -365,8 +366,8 @@ class TestJeu : public QObject {
         d.Ensemble("CINQ", std::vector<std::vector<std::string>>(5, Niveau1));
         auto f = Ouvre(d);
         QVERIFY(f->GraphismeAuto);
-        QCOMPARE(f->Graphisme1->text(), QString("&Graphisme (actuellement: p)"));
-        f->NouveauSB->click();
+        QCOMPARE(Action(*f, "Graphisme1")->text(), QString("&Graphisme (actuellement: p)"));
+        Bouton(*f, "NouveauSB")->click();
         QList<QColor> fonds{Pixel(*f, 8, 8)};
         for (int i = 0; i < 4; ++i) {
             QTest::keyClick(f.get(), Qt::Key_Right);
@@ -374,7 +375,7 @@ class TestJeu : public QObject {
         }
         QCOMPARE(fonds, (QList<QColor>{p, q, r, p, q}));
         // The tiles are see-through where they hold their bottom-left colour.
-        const QImage plateau = f->ImgFond->image().toImage();
+        const QImage plateau = Plateau(*f)->image().toImage();
         QCOMPARE(plateau.pixelColor(1, 1), q);
         QCOMPARE(plateau.pixelColor(20, 20), CouleurBoule);
         RepondMessage("Non"); // the unsaved game
@@ -387,15 +388,15 @@ class TestJeu : public QObject {
         d.Graphisme("autre", QColor(50, 60, 70));
         d.Ensemble("UN", {{"o.*.*#", "", "x", "", "*"}});
         auto f = Ouvre(d);
-        f->NouveauSB->click();
+        Bouton(*f, "NouveauSB")->click();
         QTest::keyClick(f.get(), Qt::Key_Right);
         QuandDialogue([](QWidget* w) {
             auto* liste = w->findChild<QListWidget*>("FileListBox1");
             liste->setCurrentRow(0); // "autree.bmp" sorts first
             QTest::keyClick(liste, Qt::Key_Return);
         });
-        f->Graphisme1->trigger();
-        QCOMPARE(f->Graphisme1->text(), QString("&Graphisme (actuellement: autre)"));
+        Action(*f, "Graphisme1")->trigger();
+        QCOMPARE(Action(*f, "Graphisme1")->text(), QString("&Graphisme (actuellement: autre)"));
         // The level is redrawn as it stands: the ball where it stopped, the gems it took gone.
         QCOMPARE(Pixel(*f, 5, 5), QColor(50, 60, 70));
         QCOMPARE(Pixel(*f, 4, 0), CouleurBoule);

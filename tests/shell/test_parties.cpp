@@ -1,5 +1,6 @@
 // Saved games through the window: save under a name and password, quit, start again, load
 // with the right password, refuse a wrong one, erase.
+#include "Controles.h"
 #include "Dialogues.h"
 #include "FPlayer.h"
 #include "Fixture.h"
@@ -54,7 +55,7 @@ void RepondChargement(int ligne, const QString& mdp) {
 
 // Plays a new game on the only set and solves its first level.
 void GagneUnNiveau(TMainForm& f) {
-    f.NouveauSB->click();
+    Bouton(f, "NouveauSB")->click();
     QTest::keyClick(&f, Qt::Key_Right);
 }
 
@@ -69,19 +70,19 @@ class TestParties : public QObject {
         d.Ensemble("SET", {Facile, Facile, Facile});
         {
             auto f = Ouvre(d);
-            QVERIFY(!f->ChargerSB->isEnabled());
+            QVERIFY(!Bouton(*f, "ChargerSB")->isEnabled());
             GagneUnNiveau(*f);
-            QVERIFY(f->EnregistrerSB->isEnabled());
+            QVERIFY(Bouton(*f, "EnregistrerSB")->isEnabled());
             RepondSauvegarde("alice", "secret");
-            f->EnregistrerSB->click();
-            QCOMPARE(f->Nomdujoueur->text(), QString("ALICE"));
-            QVERIFY(!f->EnregistrerSB->isEnabled());
-            QVERIFY(f->ChargerSB->isEnabled());
+            Bouton(*f, "EnregistrerSB")->click();
+            QCOMPARE(Etiquette(*f, "Nomdujoueur")->text(), QString("ALICE"));
+            QVERIFY(!Bouton(*f, "EnregistrerSB")->isEnabled());
+            QVERIFY(Bouton(*f, "ChargerSB")->isEnabled());
             QCOMPARE(d.lit("Joueur.ini").size(), 82u);
             f->close(); // nothing unsaved: no question
         }
         auto f = Ouvre(d);
-        QVERIFY(f->ChargerM->isEnabled());
+        QVERIFY(Action(*f, "ChargerM")->isEnabled());
         QString texte;
         QuandDialogue([&](QWidget* w) {
             auto* liste = w->findChild<QListWidget*>("ListBox1");
@@ -93,22 +94,22 @@ class TestParties : public QObject {
             });
             QTest::keyClick(liste, Qt::Key_Return);
         });
-        f->ChargerSB->click();
+        Bouton(*f, "ChargerSB")->click();
         QCOMPARE(texte, QString("Ce mot de passe n'est pas valide"));
         QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
 
         RepondChargement(0, "secret");
-        f->ChargerSB->click();
+        Bouton(*f, "ChargerSB")->click();
         QCOMPARE(f->JeuEnCours().Niveau().NomFichier, std::string("SET"));
         QCOMPARE(NumeroNiveau(f->JeuEnCours().Niveau()), 2);
-        QCOMPARE(f->LabelLevel->text(), QString("Niveau n° 2"));
-        QCOMPARE(f->Nomdujoueur->text(), QString("ALICE"));
+        QCOMPARE(Etiquette(*f, "LabelLevel")->text(), QString("Niveau n° 2"));
+        QCOMPARE(Etiquette(*f, "Nomdujoueur")->text(), QString("ALICE"));
 
         // Solve level 2 and save again: the same record, only its level changes.
         QTest::keyClick(f.get(), Qt::Key_Right);
         const auto avant = d.lit("Joueur.ini");
         RepondMessage("OK", &texte);
-        f->EnregistrerSB->click();
+        Bouton(*f, "EnregistrerSB")->click();
         QCOMPARE(texte, QString("C'est fait. Cette partie est enregistrée (Poil au nez)."));
         const auto apres = d.lit("Joueur.ini");
         QCOMPARE(apres.size(), 82u);
@@ -127,12 +128,12 @@ class TestParties : public QObject {
             });
             QTest::keyClick(w->findChild<QListWidget*>("ListBox1"), Qt::Key_Return);
         });
-        f->EffacerSB->click();
+        Bouton(*f, "EffacerSB")->click();
         QVERIFY(!std::filesystem::exists(d.chemin() / "Joueur.ini"));
-        QVERIFY(!f->ChargerSB->isEnabled());
-        QVERIFY(!f->EffacerM->isEnabled());
-        QVERIFY(f->Nomdujoueur->text().isEmpty());
-        QVERIFY(f->EnregistrerSB->isEnabled());
+        QVERIFY(!Bouton(*f, "ChargerSB")->isEnabled());
+        QVERIFY(!Action(*f, "EffacerM")->isEnabled());
+        QVERIFY(Etiquette(*f, "Nomdujoueur")->text().isEmpty());
+        QVERIFY(Bouton(*f, "EnregistrerSB")->isEnabled());
     }
 
     void nomDejaPris() {
@@ -141,9 +142,9 @@ class TestParties : public QObject {
         auto f = Ouvre(d);
         GagneUnNiveau(*f);
         RepondSauvegarde("BOB", "x");
-        f->EnregistrerSB->click();
+        Bouton(*f, "EnregistrerSB")->click();
         // A second game, saved under a name typed in small letters: refused as a duplicate.
-        f->NouveauSB->click(); // saved: no unsaved-game question
+        Bouton(*f, "NouveauSB")->click(); // saved: no unsaved-game question
         QTest::keyClick(f.get(), Qt::Key_Right);
         QString texte;
         QuandDialogue([&](QWidget* w) {
@@ -152,11 +153,11 @@ class TestParties : public QObject {
             QuandDialogue([](QWidget* w2) { Clique(w2, "Cancel"); });
             Clique(w, "Ok");
         });
-        f->EnregistrerSB->click();
+        Bouton(*f, "EnregistrerSB")->click();
         QCOMPARE(texte, QString("Hé ! Ce nom existe déjà. Vous allez me le changer et plus vite "
                                 "que ça !"));
         QCOMPARE(NbParties(d.chemin()), 1);
-        QVERIFY(f->EnregistrerSB->isEnabled());
+        QVERIFY(Bouton(*f, "EnregistrerSB")->isEnabled());
     }
 
     void effacerUnEnregistrementAnterieurNEcrasePasUnAutre() {
@@ -165,11 +166,11 @@ class TestParties : public QObject {
         auto f = Ouvre(d);
         GagneUnNiveau(*f);
         RepondSauvegarde("ANNE", "a");
-        f->EnregistrerSB->click();
-        f->NouveauSB->click();
+        Bouton(*f, "EnregistrerSB")->click();
+        Bouton(*f, "NouveauSB")->click();
         QTest::keyClick(f.get(), Qt::Key_Right);
         RepondSauvegarde("ZOE", "z");
-        f->EnregistrerSB->click(); // ZOE is record 1, after ANNE
+        Bouton(*f, "EnregistrerSB")->click(); // ZOE is record 1, after ANNE
         QTest::keyClick(f.get(), Qt::Key_Right);
         // Erase ANNE: ZOE moves to record 0, and the game in progress follows it.
         QuandDialogue([](QWidget* w) {
@@ -180,11 +181,11 @@ class TestParties : public QObject {
             });
             QTest::keyClick(w->findChild<QListWidget*>("ListBox1"), Qt::Key_Return);
         });
-        f->EffacerSB->click();
+        Bouton(*f, "EffacerSB")->click();
         QCOMPARE(NbParties(d.chemin()), 1);
         QString texte;
         RepondMessage("OK", &texte);
-        f->EnregistrerSB->click();
+        Bouton(*f, "EnregistrerSB")->click();
         QCOMPARE(NbParties(d.chemin()), 1);
         TPartie lue;
         LitPartie(d.chemin(), lue, 0);
@@ -226,10 +227,10 @@ class TestParties : public QObject {
         QVERIFY2(messages[0].startsWith("Erreur d'E/S"), qPrintable(messages[0]));
         QVERIFY(f->isVisible());
         QVERIFY(!std::filesystem::exists(d.chemin() / "options.dat"));
-        QVERIFY(f->EnregistrerSB->isEnabled());
+        QVERIFY(Bouton(*f, "EnregistrerSB")->isEnabled());
 
         ouiPuisSauvegarde();
-        messages = MessagesPendant([&] { f->NouveauSB->click(); });
+        messages = MessagesPendant([&] { Bouton(*f, "NouveauSB")->click(); });
         QCOMPARE(messages.size(), 1);
         QCOMPARE(NumeroNiveau(f->JeuEnCours().Niveau()), 2); // the game goes on where it was
         QCOMPARE(f->GestionClavier, TMainForm::Clavier::Jeu);
@@ -250,10 +251,10 @@ class TestParties : public QObject {
         octets[3] = 'C';
         d.ecrit("Joueur.ini", octets);
         auto f = Ouvre(d);
-        QVERIFY(f->ChargerSB->isEnabled());
+        QVERIFY(Bouton(*f, "ChargerSB")->isEnabled());
         QString texte;
         RepondMessage("OK", &texte);
-        f->ChargerSB->click();
+        Bouton(*f, "ChargerSB")->click();
         QVERIFY(texte.contains("Joueur.ini"));
         QCOMPARE(d.lit("Joueur.ini"), octets); // nothing destroyed
     }

@@ -5,6 +5,7 @@
 #include "Charge.h"
 #include "ChoixGraph.h"
 #include "ChoixNiv.h"
+#include "Controles.h"
 #include "CreerEns.h"
 #include "Dialogues.h"
 #include "Editeur.h"
@@ -103,9 +104,9 @@ class TestTextes : public QObject {
             w->hide();
         };
         verifie(f.get(), "jeu");
-        f->EditeurSB->click();
+        Bouton(*f, "EditeurSB")->click();
         f->Editeur->ChargeNivSB->setEnabled(true);
-        for (QWidget* w : {static_cast<QWidget*>(f->EditNivPanel)})
+        for (QWidget* w : {static_cast<QWidget*>(Controle<QWidget>(*f, "EditNivPanel"))})
             w->show();
         verifie(f.get(), "editeur");
         f->Editeur->BitBtn1->click();

@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
         }
     } guetteur;
     guetteur.peint = &peint;
-    fenetre.ImgFond->installEventFilter(&guetteur);
+    fenetre.findChild<QWidget*>("ImgFond")->installEventFilter(&guetteur);
     fenetre.show();
     while (!peint)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

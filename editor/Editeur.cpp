@@ -4,7 +4,6 @@
 #include "ImageWidget.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 #include "Verification.h"
 
 #include <QAction>
@@ -60,16 +59,14 @@ class ImageOutil : public QLabel {
 
 } // namespace
 
-TEditeur::TEditeur(TMainForm& fenetre) : QObject(&fenetre), f(fenetre) {
+TEditeur::TEditeur(HoteEditeur& hote, const PlaceEditeur& place)
+    : QObject(place.fenetre), hote_(hote), fenetre_(place.fenetre), PanelEdit(place.PanelEdit),
+      EditNivPanel(place.EditNivPanel), ImgFond(place.ImgFond), LabelLevel(place.LabelLevel),
+      peintre_(place.peintre), touches_(place.touches) {
+    setObjectName("Editeur");
     Construit();
     ConstruitPalette();
-    f.EditeurSBClick = [this] { EditeurSBClick(); };
-    f.QuitteEditeur = [this] { EnregistrerNiv(false); };
-    f.QuitteEditeurSansQuestion = [this] { QuitteSansQuestion(); };
-    f.KeyDownTest = [this](uint16_t code) { KeyDownTest(code); };
-    f.ImgSwapTest = [this] { ChangeTest(); };
-    f.NiveauTeste = [this]() -> const TNiveauEnJeu& { return test_; };
-    f.ImgFond->SurAppui = [this](QMouseEvent* e) {
+    ImgFond->SurAppui = [this](QMouseEvent* e) {
         if (!peintureActive_)
             return;
         if (e->button() == Qt::LeftButton) {
@@ -80,11 +77,11 @@ TEditeur::TEditeur(TMainForm& fenetre) : QObject(&fenetre), f(fenetre) {
             EditMenuS->popup(e->globalPosition().toPoint());
         }
     };
-    f.ImgFond->SurDeplacement = [this](QMouseEvent* e) {
+    ImgFond->SurDeplacement = [this](QMouseEvent* e) {
         if (glisse_)
             PeintJusqua(int(e->position().x()), int(e->position().y()));
     };
-    f.ImgFond->SurRelache = [this](QMouseEvent* e) {
+    ImgFond->SurRelache = [this](QMouseEvent* e) {
         if (e->button() == Qt::LeftButton) {
             glisse_ = false;
             FinTrait();
@@ -93,25 +90,24 @@ TEditeur::TEditeur(TMainForm& fenetre) : QObject(&fenetre), f(fenetre) {
 }
 
 void TEditeur::Construit() {
-    ChargeNivSB = BoutonPlat(f.PanelEdit, "ChargeNivSB", "chargeniv.png",
+    ChargeNivSB = BoutonPlat(PanelEdit, "ChargeNivSB", "chargeniv.png",
                              "Charger un ensemble de niveaux", {8, 4, 42, 42});
-    CreerEnsSB = BoutonPlat(f.PanelEdit, "CreerEnsSB", "creerens.png",
+    CreerEnsSB = BoutonPlat(PanelEdit, "CreerEnsSB", "creerens.png",
                             "Créer un nouvel ensemble de niveaux", {56, 4, 42, 42});
-    ModifDesSB = BoutonPlat(f.PanelEdit, "ModifDesSB", "modifdes.png",
+    ModifDesSB = BoutonPlat(PanelEdit, "ModifDesSB", "modifdes.png",
                             "Modifier la description d'un ensemble de niveaux", {104, 4, 42, 42});
     SaveLevSB =
-        BoutonPlat(f.PanelEdit, "SaveLevSB", "enregistrer.png", "Enregistrer", {152, 4, 42, 42});
+        BoutonPlat(PanelEdit, "SaveLevSB", "enregistrer.png", "Enregistrer", {152, 4, 42, 42});
     ModifDesSB->setEnabled(false);
     SaveLevSB->setEnabled(false);
-    BitBtn1 =
-        new QPushButton(QIcon(":/images/retour.png"), "&Retour au menu principal", f.PanelEdit);
+    BitBtn1 = new QPushButton(QIcon(":/images/retour.png"), "&Retour au menu principal", PanelEdit);
     BitBtn1->setObjectName("BitBtn1");
     // Right-aligned where designed, and wide enough for its text.
     const int largeur = std::max(150, BitBtn1->sizeHint().width() + 8);
     BitBtn1->setGeometry(782 - largeur, 10, largeur, 30);
     BitBtn1->setFocusPolicy(Qt::NoFocus);
 
-    NiveauxMenu = new QMenu("&Niveaux", &f);
+    NiveauxMenu = new QMenu("&Niveaux", fenetre_);
     NiveauxMenu->setObjectName("NiveauxMenu");
     Creerniv = Action(this, "Creerniv", "&Créer un nouveau niveau");
     ModifNiveau = Action(this, "ModifNiveau", "&Modifier un niveau");
@@ -137,39 +133,43 @@ void TEditeur::Construit() {
     NiveauxMenu->addActions({Testerniv, Verifier});
     for (QAction* a : {NiveauPrecedent, NiveauSuivant, Defaire, Refaire, Verifier})
         a->setEnabled(false);
-    EnsemblesMenu = new QMenu("&Ensembles", &f);
+    EnsemblesMenu = new QMenu("&Ensembles", fenetre_);
     EnsemblesMenu->setObjectName("EnsemblesMenu");
     Supprniv = Action(this, "Supprniv", "&Supprimer un ensemble de niveaux");
     EnsemblesMenu->addAction(Supprniv);
-    f.MenusDeVue[int(TMainForm::Vue::Editeur)] = {
-        NiveauxMenu->menuAction(), EnsemblesMenu->menuAction(), f.AideMenu->menuAction()};
     Recommencer1 = Action(this, "Recommencer1", "&Recommencer");
     Stopperletest1 = Action(this, "Stopperletest1", "&Stopper le test");
     AnnulerTest = Action(this, "AnnulerTest", "&Annuler le dernier coup");
     AnnulerTest->setShortcut(Qt::CTRL | Qt::Key_Z);
     AnnulerTest->setEnabled(false);
-    f.MenusDeVue[int(TMainForm::Vue::Test)] = {Recommencer1, AnnulerTest, Stopperletest1};
 
     connect(ChargeNivSB, &QToolButton::clicked, this,
-            EnCommande(&f, [this] { ChargeNivSBClick(); }));
-    connect(CreerEnsSB, &QToolButton::clicked, this, EnCommande(&f, [this] { CreerEnsSBClick(); }));
-    connect(ModifDesSB, &QToolButton::clicked, this, EnCommande(&f, [this] { ModifDesSBClick(); }));
-    connect(SaveLevSB, &QToolButton::clicked, this, EnCommande(&f, [this] { SaveLevSBClick(); }));
+            EnCommande(fenetre_, [this] { ChargeNivSBClick(); }));
+    connect(CreerEnsSB, &QToolButton::clicked, this,
+            EnCommande(fenetre_, [this] { CreerEnsSBClick(); }));
+    connect(ModifDesSB, &QToolButton::clicked, this,
+            EnCommande(fenetre_, [this] { ModifDesSBClick(); }));
+    connect(SaveLevSB, &QToolButton::clicked, this,
+            EnCommande(fenetre_, [this] { SaveLevSBClick(); }));
     connect(BitBtn1, &QPushButton::clicked, this,
-            EnCommande(&f, [this] { RetourMainMenuClick(); }));
-    connect(Creerniv, &QAction::triggered, this, EnCommande(&f, [this] { CreernivClick(); }));
-    connect(ModifNiveau, &QAction::triggered, this, EnCommande(&f, [this] { ModifNiveauClick(); }));
-    connect(EffaceNiv, &QAction::triggered, this, EnCommande(&f, [this] { EffaceNivClick(); }));
-    connect(Testerniv, &QAction::triggered, this, EnCommande(&f, [this] { TesternivClick(); }));
-    connect(Supprniv, &QAction::triggered, this, EnCommande(&f, [this] { SupprnivClick(); }));
+            EnCommande(fenetre_, [this] { RetourMainMenuClick(); }));
+    connect(Creerniv, &QAction::triggered, this, EnCommande(fenetre_, [this] { CreernivClick(); }));
+    connect(ModifNiveau, &QAction::triggered, this,
+            EnCommande(fenetre_, [this] { ModifNiveauClick(); }));
+    connect(EffaceNiv, &QAction::triggered, this,
+            EnCommande(fenetre_, [this] { EffaceNivClick(); }));
+    connect(Testerniv, &QAction::triggered, this,
+            EnCommande(fenetre_, [this] { TesternivClick(); }));
+    connect(Supprniv, &QAction::triggered, this, EnCommande(fenetre_, [this] { SupprnivClick(); }));
     connect(Recommencer1, &QAction::triggered, this,
-            EnCommande(&f, [this] { Recommencer1Click(); }));
+            EnCommande(fenetre_, [this] { Recommencer1Click(); }));
     connect(AnnulerTest, &QAction::triggered, this, [this] { AnnulerTestClick(); });
     connect(Stopperletest1, &QAction::triggered, this,
-            EnCommande(&f, [this] { Stopperletest1Click(); }));
+            EnCommande(fenetre_, [this] { Stopperletest1Click(); }));
     connect(NiveauPrecedent, &QAction::triggered, this,
-            EnCommande(&f, [this] { NiveauVoisin(-1); }));
-    connect(NiveauSuivant, &QAction::triggered, this, EnCommande(&f, [this] { NiveauVoisin(1); }));
+            EnCommande(fenetre_, [this] { NiveauVoisin(-1); }));
+    connect(NiveauSuivant, &QAction::triggered, this,
+            EnCommande(fenetre_, [this] { NiveauVoisin(1); }));
     connect(Defaire, &QAction::triggered, Historique, &QUndoStack::undo);
     connect(Refaire, &QAction::triggered, Historique, &QUndoStack::redo);
     connect(Historique, &QUndoStack::canUndoChanged, Defaire, &QAction::setEnabled);
@@ -179,16 +179,16 @@ void TEditeur::Construit() {
 }
 
 void TEditeur::ConstruitVerification() {
-    VerifierSB = BoutonPlat(f.PanelEdit, "VerifierSB", "verifier.png", "Vérifier le niveau",
-                            {200, 4, 42, 42});
+    VerifierSB =
+        BoutonPlat(PanelEdit, "VerifierSB", "verifier.png", "Vérifier le niveau", {200, 4, 42, 42});
     VerifierSB->setEnabled(false);
-    OuSuisJe = new QLabel(f.PanelEdit);
+    OuSuisJe = new QLabel(PanelEdit);
     OuSuisJe->setObjectName("OuSuisJe");
     OuSuisJe->setGeometry(252, 4, 372, 20);
-    VerifLabel = new QLabel(f.PanelEdit);
+    VerifLabel = new QLabel(PanelEdit);
     VerifLabel->setObjectName("VerifLabel");
     VerifLabel->setGeometry(252, 26, 290, 20);
-    AnnulerVerif = new QPushButton("Annuler", f.PanelEdit);
+    AnnulerVerif = new QPushButton("Annuler", PanelEdit);
     AnnulerVerif->setObjectName("AnnulerVerif");
     AnnulerVerif->setGeometry(548, 24, 76, 22);
     AnnulerVerif->setFocusPolicy(Qt::NoFocus);
@@ -209,18 +209,18 @@ void TEditeur::ConstruitVerification() {
 }
 
 void TEditeur::ConstruitPalette() {
-    EditMenuS = new QMenu(&f);
+    EditMenuS = new QMenu(fenetre_);
     EditMenuS->setObjectName("EditMenuS");
     auto* groupeMenu = new QActionGroup(this);
     auto* groupeRadio = new QButtonGroup(this);
     for (int tag = 0; tag < 5; ++tag) {
         const DefinitionOutil& d = Outils[tag];
-        auto* image = new ImageOutil(f.EditNivPanel, [this, tag] { BouleMSClick(tag); });
+        auto* image = new ImageOutil(EditNivPanel, [this, tag] { BouleMSClick(tag); });
         image->setObjectName(d.image);
         image->setGeometry(8, 8 + 41 * tag, 41, 41);
         image->setToolTip(d.bulle);
         OutilImg[tag] = image;
-        OutilRB[tag] = new QRadioButton(f.EditNivPanel);
+        OutilRB[tag] = new QRadioButton(EditNivPanel);
         OutilRB[tag]->setObjectName(d.radio);
         OutilRB[tag]->setGeometry(56, 20 + 41 * tag, 16, 16);
         OutilRB[tag]->setFocusPolicy(Qt::NoFocus);
@@ -237,7 +237,7 @@ void TEditeur::ConstruitPalette() {
 }
 
 void TEditeur::RafraichitPalette() {
-    const TTuiles& t = f.Peintre().Tuiles();
+    const TTuiles& t = peintre_.Tuiles();
     const QPixmap* tuiles[4] = {&t.Boule, &t.Carre, &t.Zelmite, &t.Mur};
     for (int tag = 0; tag < 4; ++tag)
         OutilImg[tag]->setPixmap(*tuiles[tag]);

@@ -7,7 +7,6 @@
 #include "MotdePasse.h"
 #include "NiveauFichier.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 #include "Texte.h"
 
 #include <QAction>
@@ -19,8 +18,8 @@ namespace zorvane {
 
 // A set is open with no level open: the tools hidden, painting off, the bare board.
 void TEditeur::EnsembleOuvert(bool ouvert) {
-    f.EditNivPanel->hide();
-    f.LabelLevel->clear();
+    EditNivPanel->hide();
+    LabelLevel->clear();
     CouperPeinture();
     FermeNiveau();
     if (!ouvert) {
@@ -33,87 +32,87 @@ void TEditeur::EnsembleOuvert(bool ouvert) {
 }
 
 void TEditeur::CreerEnsSBClick() {
-    Commande(&f, [this] {
+    Commande(fenetre_, [this] {
         EnregistrerNiv(false);
-        if (f.NivEdit.NomFichier.empty())
+        if (NivEdit.NomFichier.empty())
             EnsembleOuvert(false);
-        TEntreDes des(TEntreDes::Mode::Creation, f.DossierJeu(), &f);
+        TEntreDes des(TEntreDes::Mode::Creation, hote_.DossierJeu(), fenetre_);
         if (des.exec() != QDialog::Accepted)
             return;
-        EcrireDescription(f.Jeu(), f.NivEdit, Vers1252(des.Edit4->text()),
+        EcrireDescription(hote_.Jeu(), NivEdit, Vers1252(des.Edit4->text()),
                           Vers1252(des.Edit1->text()), Vers1252(des.Edit2->text()), true);
-        EnsembleEditeur = f.NivEdit.NomFichier;
-        CompteNiveaux(f.Jeu(), f.NivEdit, true);
+        EnsembleEditeur = NivEdit.NomFichier;
+        CompteNiveaux(hote_.Jeu(), NivEdit, true);
         Creerniv->setEnabled(true);
         ModifDesSB->setEnabled(true);
         for (QAction* a : {ModifNiveau, EffaceNiv, Testerniv})
             a->setEnabled(false);
         EnsembleOuvert(true);
-        f.Peintre().DessineFond();
+        peintre_.DessineFond();
     });
 }
 
 void TEditeur::ChargeNivSBClick() {
-    Commande(&f, [this] {
+    Commande(fenetre_, [this] {
         EnregistrerNiv(false);
-        if (f.NivEdit.NomFichier.empty())
+        if (NivEdit.NomFichier.empty())
             EnsembleOuvert(false);
         std::string choisi;
-        if (!ChoisitEnsemble(&f, f.DossierJeu(), false, choisi))
+        if (!ChoisitEnsemble(fenetre_, hote_.DossierJeu(), false, choisi))
             return;
-        TPasswordDlg mdp(TPasswordDlg::Mode::Verification, &f);
+        TPasswordDlg mdp(TPasswordDlg::Mode::Verification, fenetre_);
         if (mdp.exec() == QDialog::Accepted) {
             TNiveau candidat;
             candidat.NomFichier = choisi.substr(0, LongueurNomEnsemble);
-            if (VerifieMotDePasse(f.Jeu(), candidat, mdp.MotDePasseSaisi)) {
-                f.NivEdit.NomFichier = candidat.NomFichier;
+            if (VerifieMotDePasse(hote_.Jeu(), candidat, mdp.MotDePasseSaisi)) {
+                NivEdit.NomFichier = candidat.NomFichier;
                 EnsembleEditeur = candidat.NomFichier;
-                CompteNiveaux(f.Jeu(), f.NivEdit, true);
-                ActiveEffaceNiv(f.NivEdit.NbNiveaux);
+                CompteNiveaux(hote_.Jeu(), NivEdit, true);
+                ActiveEffaceNiv(NivEdit.NbNiveaux);
                 for (QAction* a : {Creerniv, ModifNiveau, Testerniv})
                     a->setEnabled(true);
                 ModifDesSB->setEnabled(true);
                 SaveLevSB->setEnabled(false);
                 EnsembleOuvert(true);
             } else {
-                Erreur(&f, "Ce mot de passe n'est pas valide");
+                Erreur(fenetre_, "Ce mot de passe n'est pas valide");
             }
         }
         // The open level, if any, stays open behind the bare board until it is redrawn.
-        f.Peintre().DessineFond();
-        if (NumeroNiveau(f.NivEdit) != 0 && f.EditNivPanel->isVisibleTo(&f))
-            AfficheEdit(f.NivEdit);
+        peintre_.DessineFond();
+        if (NumeroNiveau(NivEdit) != 0 && EditNivPanel->isVisibleTo(fenetre_))
+            AfficheEdit(NivEdit);
     });
 }
 
 void TEditeur::ModifDesSBClick() {
-    Commande(&f, [this] {
-        TEntreDes des(TEntreDes::Mode::Description, f.DossierJeu(), &f);
-        des.Edit1->setText(Depuis1252(LireDescription(f.Jeu(), f.NivEdit)));
-        const QString mdp = Depuis1252(LireMotDePasse(f.Jeu(), f.NivEdit));
+    Commande(fenetre_, [this] {
+        TEntreDes des(TEntreDes::Mode::Description, hote_.DossierJeu(), fenetre_);
+        des.Edit1->setText(Depuis1252(LireDescription(hote_.Jeu(), NivEdit)));
+        const QString mdp = Depuis1252(LireMotDePasse(hote_.Jeu(), NivEdit));
         des.Edit2->setText(mdp);
         des.Edit3->setText(mdp);
         if (des.exec() != QDialog::Accepted)
             return;
-        EcrireDescription(f.Jeu(), f.NivEdit, f.NivEdit.NomFichier, Vers1252(des.Edit1->text()),
+        EcrireDescription(hote_.Jeu(), NivEdit, NivEdit.NomFichier, Vers1252(des.Edit1->text()),
                           Vers1252(des.Edit2->text()), false);
     });
 }
 
 void TEditeur::SupprnivClick() {
-    Commande(&f, [this] {
+    Commande(fenetre_, [this] {
         std::string choisi;
-        if (!ChoisitEnsemble(&f, f.DossierJeu(), false, choisi,
+        if (!ChoisitEnsemble(fenetre_, hote_.DossierJeu(), false, choisi,
                              "Double-cliquez sur le fichier à effacer"))
             return;
-        if (!Confirmation(&f, "Êtes-vous sûr de vouloir supprimer cet ensemble de niveaux ?"))
+        if (!Confirmation(fenetre_, "Êtes-vous sûr de vouloir supprimer cet ensemble de niveaux ?"))
             return;
         TNiveau cible;
         cible.NomFichier = choisi.substr(0, LongueurNomEnsemble);
         const std::string supprime = cible.NomFichier;
-        SupprimeEnsemble(f.Jeu(), cible, true);
-        if (f.NivEdit.NomFichier == supprime) {
-            f.NivEdit.NomFichier.clear();
+        SupprimeEnsemble(hote_.Jeu(), cible, true);
+        if (NivEdit.NomFichier == supprime) {
+            NivEdit.NomFichier.clear();
             SaveLevSB->setEnabled(false); // the open level went with its set
             EditeurSBClick();
         }

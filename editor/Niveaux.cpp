@@ -7,7 +7,6 @@
 #include "NiveauFichier.h"
 #include "NumeroNiv.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,11 +22,11 @@ void TEditeur::ActiveEffaceNiv(int nombre) {
 }
 
 void TEditeur::CreernivClick() {
-    Commande(&f, [this] {
+    Commande(fenetre_, [this] {
         EnregistrerNiv(true);
-        f.NivEdit.Grille.fill(CaseVide);
-        CompteNiveaux(f.Jeu(), f.NivEdit, true);
-        f.NivEdit.Numero = f.NivEdit.NbNiveaux + 1;
+        NivEdit.Grille.fill(CaseVide);
+        CompteNiveaux(hote_.Jeu(), NivEdit, true);
+        NivEdit.Numero = NivEdit.NbNiveaux + 1;
         ActiveOutilsPieces(true, true);
         NiveauExistant = 0;
         GoEdit();
@@ -35,8 +34,8 @@ void TEditeur::CreernivClick() {
 }
 
 void TEditeur::ModifNiveauClick() {
-    Commande(&f, [this] {
-        TEntrerNiv numero(f.Jeu(), EnsembleEditeur, &f);
+    Commande(fenetre_, [this] {
+        TEntrerNiv numero(hote_.Jeu(), EnsembleEditeur, fenetre_);
         if (numero.exec() != QDialog::Accepted)
             return;
         EnregistrerNiv(true);
@@ -45,10 +44,10 @@ void TEditeur::ModifNiveauClick() {
 }
 
 void TEditeur::OuvreNiveau(int32_t numero) {
-    TNiveau lu = f.NivEdit;
+    TNiveau lu = NivEdit;
     lu.Numero = numero;
-    LitNiveau(f.Jeu(), lu);
-    f.NivEdit = lu;
+    LitNiveau(hote_.Jeu(), lu);
+    NivEdit = lu;
     ActiveOutilsPieces(false, false);
     NiveauExistant = 1;
     GoEdit();
@@ -57,13 +56,13 @@ void TEditeur::OuvreNiveau(int32_t numero) {
 // The previous or next level of the set; with no level open, the first or the last. Nothing
 // happens beyond the ends of the set.
 void TEditeur::NiveauVoisin(int pas) {
-    if (f.NivEdit.NomFichier.empty() || !NiveauPrecedent->isEnabled())
+    if (NivEdit.NomFichier.empty() || !NiveauPrecedent->isEnabled())
         return;
-    Commande(&f, [&] {
-        TNiveau compte = f.NivEdit;
-        CompteNiveaux(f.Jeu(), compte, false);
+    Commande(fenetre_, [&] {
+        TNiveau compte = NivEdit;
+        CompteNiveaux(hote_.Jeu(), compte, false);
         const int nombre = NombreNiveaux(compte);
-        const int32_t ouvert = NumeroNiveau(f.NivEdit);
+        const int32_t ouvert = NumeroNiveau(NivEdit);
         const int32_t voisin = ouvert == 0 ? (pas > 0 ? 1 : nombre) : ouvert + pas;
         if (voisin < 1 || voisin > nombre)
             return;
@@ -73,88 +72,79 @@ void TEditeur::NiveauVoisin(int pas) {
 }
 
 void TEditeur::EffaceNivClick() {
-    Commande(&f, [this] {
+    Commande(fenetre_, [this] {
         TNiveau brouillon;
-        brouillon.NomFichier = f.NivEdit.NomFichier;
+        brouillon.NomFichier = NivEdit.NomFichier;
         int choisi = 0;
         {
-            TEntrerNiv numero(f.Jeu(), EnsembleEditeur, &f);
+            TEntrerNiv numero(hote_.Jeu(), EnsembleEditeur, fenetre_);
             numero.Label1->setText("Entrez le numéro du niveau à effacer :");
             if (numero.exec() == QDialog::Accepted)
                 choisi = numero.NumeroChoisi;
         }
-        const int32_t ouvert = NumeroNiveau(f.NivEdit);
+        const int32_t ouvert = NumeroNiveau(NivEdit);
         if (choisi != 0) {
             brouillon.Numero = choisi;
-            f.LabelLevel->setText(QString("Niveau n° %1").arg(choisi));
+            LabelLevel->setText(QString("Niveau n° %1").arg(choisi));
             if (choisi != ouvert) {
-                LitNiveau(f.Jeu(), brouillon);
+                LitNiveau(hote_.Jeu(), brouillon);
                 AfficheEdit(brouillon);
             }
-            if (Confirmation(&f, "Êtes-vous sûr de vouloir supprimer ce niveau ?")) {
-                SupprimeNiveau(f.Jeu(), brouillon);
+            if (Confirmation(fenetre_, "Êtes-vous sûr de vouloir supprimer ce niveau ?")) {
+                SupprimeNiveau(hote_.Jeu(), brouillon);
                 SaveLevSB->setEnabled(false);
-                NoteEffacement(brouillon.NomFichier, choisi);
+                hote_.NiveauEfface(brouillon.NomFichier, choisi); // the game keeps to its level
                 // The open level must never be saved over another level: after an earlier
                 // level it moves down one number; erased itself, it becomes a new level.
                 if (ouvert != 0 && choisi < ouvert) {
-                    f.NivEdit.Numero = ouvert - 1;
+                    NivEdit.Numero = ouvert - 1;
                     Information(
-                        &f,
+                        fenetre_,
                         QString("Le niveau ouvert porte maintenant le numéro %1.").arg(ouvert - 1));
                 } else if (ouvert != 0 && choisi == ouvert) {
                     TNiveau compte = brouillon;
-                    CompteNiveaux(f.Jeu(), compte, false);
-                    f.NivEdit.Numero = compte.NbNiveaux + 1;
+                    CompteNiveaux(hote_.Jeu(), compte, false);
+                    NivEdit.Numero = compte.NbNiveaux + 1;
                     NiveauExistant = 0;
                     dansLeFichier_ = false;
                     Historique->resetClean();
                     MajSaveLevSB();
-                    Information(&f, "Ce niveau a été effacé. Si vous l'enregistrez, il sera "
-                                    "ajouté à la fin de l'ensemble.");
+                    Information(fenetre_, "Ce niveau a été effacé. Si vous l'enregistrez, il sera "
+                                          "ajouté à la fin de l'ensemble.");
                 }
             }
         }
-        CompteNiveaux(f.Jeu(), brouillon, false);
+        CompteNiveaux(hote_.Jeu(), brouillon, false);
         ActiveEffaceNiv(brouillon.NbNiveaux);
-        if (NumeroNiveau(f.NivEdit) == 0) {
-            f.Peintre().DessineFond();
-            f.LabelLevel->clear();
+        if (NumeroNiveau(NivEdit) == 0) {
+            peintre_.DessineFond();
+            LabelLevel->clear();
         } else {
-            AfficheEdit(f.NivEdit);
-            f.LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(f.NivEdit)));
+            AfficheEdit(NivEdit);
+            LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(NivEdit)));
         }
         AfficheOuSuisJe();
     });
 }
 
-// Remembers an erased level of the game's set, so the game keeps to its own level.
-void TEditeur::NoteEffacement(const std::string& ensemble, int32_t numero) {
-    if (ensemble != f.JeuEnCours().Niveau().NomFichier)
-        return;
-    effacesDuJeu_.push_back(numero);
-}
-
 void TEditeur::SaveLevSBClick() {
-    if (Confirmation(&f, "Êtes-vous sûr de vouloir sauvegarder ce niveau ?") &&
+    if (Confirmation(fenetre_, "Êtes-vous sûr de vouloir sauvegarder ce niveau ?") &&
         AccepteSansSolution())
-        Commande(&f, [this] { Onenregistre(); });
+        Commande(fenetre_, [this] { Onenregistre(); });
 }
 
 void TEditeur::Onenregistre() {
-    EnregistreNiveau(f.Jeu(), f.NivEdit, NiveauExistant == 1);
+    EnregistreNiveau(hote_.Jeu(), NivEdit, NiveauExistant == 1);
     Historique->setClean();
     dansLeFichier_ = true;
     OffreOptimum(); // the optimum a check found for this painting, if any
     SaveLevSB->setEnabled(false);
-    TNiveau compte = f.NivEdit;
-    CompteNiveaux(f.Jeu(), compte, false);
+    TNiveau compte = NivEdit;
+    CompteNiveaux(hote_.Jeu(), compte, false);
     ActiveEffaceNiv(compte.NbNiveaux);
     for (QAction* a : {Creerniv, ModifNiveau, Testerniv})
         a->setEnabled(true);
-    if (NumeroNiveau(f.NivEdit) == NumeroNiveau(f.JeuEnCours().Niveau()) &&
-        f.NivEdit.NomFichier == f.JeuEnCours().Niveau().NomFichier)
-        f.NiveauJeuModifie = true;
+    hote_.NiveauEnregistre(NivEdit.NomFichier, NumeroNiveau(NivEdit));
     AfficheOuSuisJe();
 }
 
@@ -162,11 +152,12 @@ void TEditeur::Onenregistre() {
 // empty set left behind is only tidying: its error is shown and the caller goes on.
 void TEditeur::EnregistrerNiv(bool garderEnsemble) {
     if (SaveLevSB->isEnabled() &&
-        Confirmation(&f, "Vous n'avez pas sauvegarder ce niveau. Voulez-vous l'enregistrer ?") &&
+        Confirmation(fenetre_,
+                     "Vous n'avez pas sauvegarder ce niveau. Voulez-vous l'enregistrer ?") &&
         AccepteSansSolution())
         Onenregistre();
     if (!garderEnsemble)
-        Commande(&f, [this] { SupprimeEnsemble(f.Jeu(), f.NivEdit, false); });
+        Commande(fenetre_, [this] { SupprimeEnsemble(hote_.Jeu(), NivEdit, false); });
     SaveLevSB->setEnabled(false);
 }
 
@@ -176,7 +167,7 @@ void TEditeur::QuitteSansQuestion() {
     try {
         if (SaveLevSB->isEnabled())
             Onenregistre();
-        SupprimeEnsemble(f.Jeu(), f.NivEdit, false);
+        SupprimeEnsemble(hote_.Jeu(), NivEdit, false);
     } catch (const std::exception& e) {
         std::cerr << "zorvane : " << e.what() << "\n";
     }

@@ -5,7 +5,6 @@
 #include "NiveauFichier.h"
 #include "NumeroNiv.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 
 #include <QLabel>
 
@@ -31,46 +30,45 @@ QString MessageResolu(int codes, int stockes) {
 } // namespace
 
 void TEditeur::TesternivClick() {
-    Commande(&f, [this] {
+    Commande(fenetre_, [this] {
         EnregistrerNiv(true);
-        TEntrerNiv numero(f.Jeu(), EnsembleEditeur, &f);
+        TEntrerNiv numero(hote_.Jeu(), EnsembleEditeur, fenetre_);
         numero.Label1->setText("Entrez le numéro du niveau à tester :");
         if (numero.exec() != QDialog::Accepted)
             return;
         CouperPeinture();
         FermeNiveau();
-        f.NivEdit.Numero = numero.NumeroChoisi;
-        f.InstalleVue(TMainForm::Vue::Test);
-        f.EditNivPanel->hide();
-        f.PanelEdit->hide();
-        f.SwapPanel->show();
-        ensembleTeste_ = f.NivEdit.NomFichier;
+        NivEdit.Numero = numero.NumeroChoisi;
+        hote_.MontreVueTest();
+        EditNivPanel->hide();
+        PanelEdit->hide();
+        ensembleTeste_ = NivEdit.NomFichier;
         CommenceTest();
     });
 }
 
 // The level as stored, the ball active, an empty log.
 void TEditeur::CommenceTest() {
-    test_.Charge(f.Jeu(), f.NivEdit);
-    f.AfficheNiveau(test_.Niveau(), true, true, false);
+    test_.Charge(hote_.Jeu(), NivEdit);
+    hote_.AfficheTest(test_.Niveau());
     MajAnnulerTest();
 }
 
 void TEditeur::ChangeTest() {
-    f.JoueGeste(test_, Geste{true}, [this](const TResultatCoup&) { MajAnnulerTest(); });
+    hote_.JoueGeste(test_, Geste{true}, [this](const TResultatCoup&) { MajAnnulerTest(); });
 }
 
 void TEditeur::KeyDownTest(uint16_t code) {
-    f.JoueGeste(test_, InterpreteTouche(f.Touches, code), [this](const TResultatCoup& r) {
+    hote_.JoueGeste(test_, InterpreteTouche(touches_, code), [this](const TResultatCoup& r) {
         if (!r.change && r.resolu) {
-            f.GestionClavier = TMainForm::Clavier::Aucun;
-            Commande(&f, [this] {
+            hote_.CoupeClavier();
+            Commande(fenetre_, [this] {
                 TSoluce lecteur;
                 lecteur.NomFichier = ensembleTeste_;
-                LitIndex(f.Jeu(), lecteur, NumeroNiveau(test_.Niveau()));
+                LitIndex(hote_.Jeu(), lecteur, NumeroNiveau(test_.Niveau()));
                 const uint16_t avant = lecteur.Index.NbCodes;
-                test_.EnregistreSolution(f.Jeu(), ensembleTeste_);
-                Information(&f, MessageResolu(test_.Journal().NbCodes, avant));
+                test_.EnregistreSolution(hote_.Jeu(), ensembleTeste_);
+                Information(fenetre_, MessageResolu(test_.Journal().NbCodes, avant));
             });
         }
         MajAnnulerTest();
@@ -78,29 +76,27 @@ void TEditeur::KeyDownTest(uint16_t code) {
 }
 
 void TEditeur::AnnulerTestClick() {
-    if (f.GestionClavier == TMainForm::Clavier::Test && test_.Annule()) {
-        f.Peintre().Dessine(test_.Niveau());
-        f.DessineActif(test_.Boule());
+    if (hote_.ClavierAuTest() && test_.Annule()) {
+        peintre_.Dessine(test_.Niveau());
+        hote_.DessineActif(test_.Boule());
     }
     MajAnnulerTest();
 }
 
 void TEditeur::MajAnnulerTest() {
-    AnnulerTest->setEnabled(f.GestionClavier == TMainForm::Clavier::Test && test_.PeutAnnuler());
+    AnnulerTest->setEnabled(hote_.ClavierAuTest() && test_.PeutAnnuler());
 }
 
 void TEditeur::Recommencer1Click() {
-    Commande(&f, [this] { CommenceTest(); });
+    Commande(fenetre_, [this] { CommenceTest(); });
 }
 
 void TEditeur::Stopperletest1Click() {
-    f.GestionClavier = TMainForm::Clavier::Aucun;
-    f.InstalleVue(TMainForm::Vue::Editeur);
-    f.PanelEdit->show();
-    f.SwapPanel->hide();
-    f.LabelLevel->clear();
-    Commande(&f, [this] { CompteNiveaux(f.Jeu(), f.NivEdit, true); });
-    f.Peintre().DessineFond();
+    hote_.MontreVueEditeur();
+    PanelEdit->show();
+    LabelLevel->clear();
+    Commande(fenetre_, [this] { CompteNiveaux(hote_.Jeu(), NivEdit, true); });
+    peintre_.DessineFond();
     AfficheOuSuisJe();
 }
 

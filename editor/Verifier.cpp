@@ -4,7 +4,6 @@
 #include "ImageWidget.h"
 #include "Messages.h"
 #include "NiveauFichier.h"
-#include "Principal.h"
 #include "Soluce.h"
 #include "Verification.h"
 
@@ -45,7 +44,7 @@ QString TEditeur::CeQuiManque() const {
         manque << "la boule";
     if (OutilRB[1]->isEnabled())
         manque << "le carré";
-    if (f.NivEdit.NbZelmites == 0)
+    if (NivEdit.NbZelmites == 0)
         manque << "une zelmite";
     if (manque.size() > 1)
         return manque.mid(0, manque.size() - 1).join(", ") + " et " + manque.last();
@@ -57,22 +56,22 @@ bool TEditeur::PeintureEnregistree() const {
 }
 
 const ResultatSolveur* TEditeur::ReponsePourPeinture() const {
-    if (reponse_ && MemePeinture(reponse_->first, f.NivEdit))
+    if (reponse_ && MemePeinture(reponse_->first, NivEdit))
         return &reponse_->second;
     return nullptr;
 }
 
 void TEditeur::VerifierClick() {
-    if (NumeroNiveau(f.NivEdit) == 0)
+    if (NumeroNiveau(NivEdit) == 0)
         return;
     const QString manque = CeQuiManque();
     if (!manque.isEmpty()) {
-        Information(&f, "Ce niveau ne peut pas être vérifié : il manque " + manque + ".");
+        Information(fenetre_, "Ce niveau ne peut pas être vérifié : il manque " + manque + ".");
         return;
     }
     VerifLabel->setText("Vérification en cours...");
     AnnulerVerif->show();
-    Verification->Lance(f.NivEdit);
+    Verification->Lance(NivEdit);
 }
 
 void TEditeur::AnnuleVerification() {
@@ -94,12 +93,13 @@ void TEditeur::ReponseVerification(const TNiveau& n, const ResultatSolveur& r) {
                 .arg(r.coups.size())
                 .arg(r.coups.size() > 1 ? "s" : "");
         if (peintureCourante && PeintureEnregistree()) {
-            Commande(&f, [this] { OffreOptimum(); });
+            Commande(fenetre_, [this] { OffreOptimum(); });
             texte += "\nElle est proposée comme solution du niveau.";
         } else if (peintureCourante) {
             texte += "\nElle sera proposée comme solution du niveau quand vous l'enregistrerez.";
         }
-        QMessageBox boite(QMessageBox::Information, "Zorvane", texte, QMessageBox::NoButton, &f);
+        QMessageBox boite(QMessageBox::Information, "Zorvane", texte, QMessageBox::NoButton,
+                          fenetre_);
         QPushButton* voir = boite.addButton("Voir la solution", QMessageBox::AcceptRole);
         boite.addButton("OK", QMessageBox::RejectRole);
         boite.exec();
@@ -112,16 +112,17 @@ void TEditeur::ReponseVerification(const TNiveau& n, const ResultatSolveur& r) {
         if (!r.inaccessibles.empty())
             texte += "\nAucune suite de coups n'atteint les zelmites suivantes : " +
                      Inaccessibles(r.inaccessibles) + ".";
-        Information(&f, texte);
+        Information(fenetre_, texte);
         break;
     }
     default:
-        Information(&f, QString("Vérification abandonnée après %1 position%2 : ce niveau n'a "
-                                "pas de solution de moins de %3 codes, mais il peut en avoir une "
-                                "plus longue.")
-                            .arg(Nombre(r.etatsMemorises))
-                            .arg(r.etatsMemorises > 1 ? "s" : "")
-                            .arg(r.borne));
+        Information(fenetre_,
+                    QString("Vérification abandonnée après %1 position%2 : ce niveau n'a "
+                            "pas de solution de moins de %3 codes, mais il peut en avoir une "
+                            "plus longue.")
+                        .arg(Nombre(r.etatsMemorises))
+                        .arg(r.etatsMemorises > 1 ? "s" : "")
+                        .arg(r.borne));
     }
 }
 
@@ -131,11 +132,11 @@ void TEditeur::OffreOptimum() {
     const ResultatSolveur* r = ReponsePourPeinture();
     if (!r || r->verdict != VerdictSolveur::Resolu || r->coups.empty())
         return;
-    TJournal j = JournalDesCoups(r->coups, f.NivEdit.NomFichier);
+    TJournal j = JournalDesCoups(r->coups, NivEdit.NomFichier);
     TSoluce lecteur;
-    lecteur.NomFichier = f.NivEdit.NomFichier;
-    LitIndex(f.Jeu(), lecteur, NumeroNiveau(f.NivEdit));
-    EnregistreSoluce(f.Jeu(), j, NumeroNiveau(f.NivEdit), CopieIndex(lecteur));
+    lecteur.NomFichier = NivEdit.NomFichier;
+    LitIndex(hote_.Jeu(), lecteur, NumeroNiveau(NivEdit));
+    EnregistreSoluce(hote_.Jeu(), j, NumeroNiveau(NivEdit), CopieIndex(lecteur));
 }
 
 // The optimal solution replayed with the solution player's controls; the eject gives the
@@ -144,7 +145,7 @@ void TEditeur::RegardeOptimum() {
     if (!reponse_ || reponse_->second.verdict != VerdictSolveur::Resolu)
         return;
     const auto& [depart, r] = *reponse_;
-    TJournal j = JournalDesCoups(r.coups, f.NivEdit.NomFichier);
+    TJournal j = JournalDesCoups(r.coups, NivEdit.NomFichier);
     if (!j.Attente.empty())
         RangeOctet(j); // the replay reads packed bytes only
     TSoluce soluce;
@@ -152,19 +153,19 @@ void TEditeur::RegardeOptimum() {
     soluce.Octets = j.Octets;
     soluce.Index.NbCodes = j.NbCodes;
     CouperPeinture();
-    f.PanelEdit->hide();
-    f.EditNivPanel->hide();
+    PanelEdit->hide();
+    EditNivPanel->hide();
     // The editor's commands wait for the eject; the help stays.
     for (QAction* a : {NiveauxMenu->menuAction(), EnsemblesMenu->menuAction()})
         a->setEnabled(false);
-    f.RegardeSolution(depart, soluce, [this] {
+    hote_.RegardeSolution(depart, soluce, [this] {
         for (QAction* a : {NiveauxMenu->menuAction(), EnsemblesMenu->menuAction()})
             a->setEnabled(true);
-        f.PanelEdit->show();
-        f.EditNivPanel->show();
-        AfficheEdit(f.NivEdit);
+        PanelEdit->show();
+        EditNivPanel->show();
+        AfficheEdit(NivEdit);
         ActivePeinture();
-        f.setFocus();
+        fenetre_->setFocus();
     });
 }
 
@@ -177,12 +178,12 @@ bool TEditeur::AccepteSansSolution() {
         OptionsSolveur o = Verification->Options;
         o.dureeMax = std::chrono::seconds(1);
         try {
-            insoluble = Resous(f.NivEdit, o).verdict == VerdictSolveur::Insoluble;
+            insoluble = Resous(NivEdit, o).verdict == VerdictSolveur::Insoluble;
         } catch (const std::exception&) { // incomplete or out of memory: nothing known
         }
     }
     return !insoluble ||
-           Confirmation(&f,
+           Confirmation(fenetre_,
                         "Ce niveau n'a pas de solution. Voulez-vous l'enregistrer quand même ?");
 }
 

@@ -5,13 +5,13 @@
 #include "Messages.h"
 #include "NiveauFichier.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 #include "Texte.h"
 #include "Verification.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
 #include <algorithm>
@@ -54,110 +54,41 @@ int CaseDe(int pixel) {
 
 } // namespace
 
+// The editor's side of entering its view, and of a set closed under it: no set, no level.
 void TEditeur::EditeurSBClick() {
-    f.GestionClavier = TMainForm::Clavier::Aucun;
-    // The countdown pauses: it resumes on the return only if it was running now.
-    if (f.CompteEnCours())
-        compteEnCours_ = true;
-    else if (f.VueCourante() == TMainForm::Vue::Jeu)
-        compteEnCours_ = false;
-    f.SuspendCompte();
-    f.InstalleVue(TMainForm::Vue::Editeur);
-    f.SBPanel->hide();
-    f.SwapPanel->hide();
     ModifDesSB->setEnabled(false);
     SaveLevSB->setEnabled(false);
-    f.PanelEdit->show();
+    PanelEdit->show();
     for (QAction* a : {Creerniv, EffaceNiv, ModifNiveau, Testerniv})
         a->setEnabled(false);
-    f.LabelLevel->clear();
-    f.NiveauJeuModifie = false;
-    effacesDuJeu_.clear();
-    f.EditNivPanel->hide();
+    LabelLevel->clear();
+    EditNivPanel->hide();
     CouperPeinture();
-    f.Peintre().DessineFond();
+    peintre_.DessineFond();
     AfficheOuSuisJe();
 }
 
 void TEditeur::RetourMainMenuClick() {
     // A failed save keeps the editor open on the unsaved level.
-    if (!Commande(&f, [this] { EnregistrerNiv(false); }))
+    if (!Commande(fenetre_, [this] { EnregistrerNiv(false); }))
         return;
     FermeNiveau();
-    f.PanelEdit->hide();
-    f.SwapPanel->show();
-    f.InstalleVue(TMainForm::Vue::Jeu);
-    f.EditNivPanel->hide();
-    f.SBPanel->show();
+    PanelEdit->hide();
+    EditNivPanel->hide();
     CouperPeinture();
-    // No level to go on with: an empty board, no keys, the game's progress kept for a save.
-    auto stoppe = [this] {
-        f.GestionClavier = TMainForm::Clavier::Aucun;
-        f.MajAnnuler();
-        f.LabelLevel->clear();
-        f.ImgSwap->image().fill(f.palette().color(QPalette::Button));
-        f.ImgSwap->repaint();
-        f.Peintre().DessineFond();
-    };
-    if (f.JeuEnCours().Niveau().NomFichier.empty()) {
-        stoppe();
-        return;
-    }
-    // The game's set may have been deleted meanwhile: the game then ends cleanly.
-    TJeu& jeu = f.JeuEnCours();
-    const auto niv = f.Jeu() / CheminEnsemble(jeu.Niveau().NomFichier, ".niv");
-    std::error_code erreur;
-    if (!std::filesystem::is_regular_file(niv, erreur)) {
-        f.ArretePartie();
-        stoppe();
-        return;
-    }
-    // Levels erased before the game's level move it down. Its own level erased, the level that
-    // took its number is played from its start, as a level saved over it would be.
-    const int32_t numero = NumeroNiveau(jeu.Niveau());
-    int32_t nouveau = numero;
-    for (int32_t efface : effacesDuJeu_) {
-        if (efface == nouveau)
-            f.NiveauJeuModifie = true;
-        else if (efface < nouveau)
-            --nouveau;
-    }
-    const bool ok = Commande(&f, [&] {
-        jeu.RecompteNiveaux();
-        if (nouveau > NombreNiveaux(jeu.Niveau())) {
-            stoppe();
-            return;
-        }
-        if (nouveau != numero)
-            jeu.Renumerote(nouveau);
-        if (f.NiveauJeuModifie) {
-            jeu.ChargeNiveau();
-            f.AfficheNiveau(jeu.Niveau(), true, false, true);
-        } else {
-            f.LabelLevel->setText(QString("Niveau n° %1").arg(nouveau));
-            f.AfficheNiveau(jeu.Niveau(), false, false, false);
-            f.DessineActif(jeu.Boule());
-            if (compteEnCours_) {
-                f.ReprendCompte();
-            }
-            f.GestionClavier = TMainForm::Clavier::Jeu;
-            f.MajAnnuler();
-        }
-    });
-    if (!ok)
-        stoppe();
+    hote_.RetourAuJeu();
 }
 
 void TEditeur::AfficheEdit(const TNiveau& n) {
-    f.Peintre().Dessine(n);
+    peintre_.Dessine(n);
 }
 
 void TEditeur::GoEdit() {
-    f.LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(f.NivEdit)));
-    AfficheEdit(f.NivEdit);
+    LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(NivEdit)));
+    AfficheEdit(NivEdit);
     RafraichitPalette();
-    f.EditNivPanel->show();
-    f.setFocus();
+    EditNivPanel->show();
+    fenetre_->setFocus();
     ActivePeinture();
     // A new history: the level as opened is its clean point.
     AnnuleVerification();
@@ -171,21 +102,21 @@ void TEditeur::GoEdit() {
 }
 
 void TEditeur::AfficheOuSuisJe() {
-    const bool ensemble = !f.NivEdit.NomFichier.empty() && Creerniv->isEnabled();
+    const bool ensemble = !NivEdit.NomFichier.empty() && Creerniv->isEnabled();
     NiveauPrecedent->setEnabled(ensemble);
     NiveauSuivant->setEnabled(ensemble);
     if (!ensemble) {
         OuSuisJe->setText("Aucun ensemble ouvert");
         return;
     }
-    TNiveau compte = f.NivEdit;
+    TNiveau compte = NivEdit;
     int nombre = -1;
-    Commande(&f, [&] {
-        CompteNiveaux(f.Jeu(), compte, false);
+    Commande(fenetre_, [&] {
+        CompteNiveaux(hote_.Jeu(), compte, false);
         nombre = NombreNiveaux(compte);
     });
-    const QString nom = "Ensemble " + Depuis1252(f.NivEdit.NomFichier);
-    const int32_t numero = NumeroNiveau(f.NivEdit);
+    const QString nom = "Ensemble " + Depuis1252(NivEdit.NomFichier);
+    const int32_t numero = NumeroNiveau(NivEdit);
     if (nombre < 0)
         OuSuisJe->setText(nom);
     else if (numero == 0)
@@ -208,13 +139,13 @@ void TEditeur::FermeNiveau() {
 }
 
 void TEditeur::DebutTrait() {
-    avantTrait_ = f.NivEdit;
+    avantTrait_ = NivEdit;
     dernierX_ = dernierY_ = -1;
 }
 
 void TEditeur::FinTrait() {
-    if (avantTrait_ && !MemePeinture(*avantTrait_, f.NivEdit))
-        Historique->push(new CommandePeinture(*this, *avantTrait_, f.NivEdit));
+    if (avantTrait_ && !MemePeinture(*avantTrait_, NivEdit))
+        Historique->push(new CommandePeinture(*this, *avantTrait_, NivEdit));
     avantTrait_.reset();
 }
 
@@ -238,18 +169,18 @@ void TEditeur::PeintJusqua(int x, int y) {
 
 // Undo and redo: the grid and the pieces of a step, the tools and the save button following.
 void TEditeur::RestaurePeinture(const TNiveau& n) {
-    f.NivEdit.Grille = n.Grille;
-    f.NivEdit.PosBoule = n.PosBoule;
-    f.NivEdit.PosCarre = n.PosCarre;
-    f.NivEdit.NbZelmites = n.NbZelmites;
-    const auto& g = f.NivEdit.Grille;
+    NivEdit.Grille = n.Grille;
+    NivEdit.PosBoule = n.PosBoule;
+    NivEdit.PosCarre = n.PosCarre;
+    NivEdit.NbZelmites = n.NbZelmites;
+    const auto& g = NivEdit.Grille;
     ActiveOutilsPieces(std::find(g.begin(), g.end(), CaseBoule) == g.end(),
                        std::find(g.begin(), g.end(), CaseCarre) == g.end());
-    AfficheEdit(f.NivEdit);
+    AfficheEdit(NivEdit);
 }
 
 void TEditeur::HistoriqueBouge() {
-    if (NumeroNiveau(f.NivEdit) == 0)
+    if (NumeroNiveau(NivEdit) == 0)
         return;
     MajSaveLevSB();
     if (Historique->isClean())
@@ -279,7 +210,7 @@ void TEditeur::BouleMSClick(int tag) {
         OutilRB[tag]->setChecked(true);
         OutilMS[tag]->setChecked(true);
     }
-    f.setFocus();
+    fenetre_->setFocus();
 }
 
 void TEditeur::ActiveOutilsPieces(bool boule, bool carre) {
@@ -291,9 +222,9 @@ void TEditeur::ActiveOutilsPieces(bool boule, bool carre) {
 
 void TEditeur::MajSaveLevSB() {
     SaveLevSB->setEnabled(!OutilRB[0]->isEnabled() && !OutilRB[1]->isEnabled() &&
-                          f.NivEdit.NbZelmites != 0);
+                          NivEdit.NbZelmites != 0);
     // A disabled button says what the level lacks.
-    const QString manque = NumeroNiveau(f.NivEdit) == 0 ? QString() : CeQuiManque();
+    const QString manque = NumeroNiveau(NivEdit) == 0 ? QString() : CeQuiManque();
     SaveLevSB->setToolTip(manque.isEmpty() ? "Enregistrer" : "Enregistrer : il manque " + manque);
 }
 
@@ -307,11 +238,11 @@ void TEditeur::PeintCase(int x, int y) {
     const char code = codes[outil];
     const uint8_t cx = uint8_t(x / TailleCase);
     const uint8_t cy = uint8_t(y / TailleCase);
-    const char present = LitCase(f.NivEdit, cx, cy);
+    const char present = LitCase(NivEdit, cx, cy);
     if (present == code || (outil == 0 && !OutilRB[0]->isEnabled()) ||
         (outil == 1 && !OutilRB[1]->isEnabled()))
         return;
-    TPeintrePlateau& peintre = f.Peintre();
+    TPeintrePlateau& peintre = peintre_;
     const TTuiles& t = peintre.Tuiles();
     switch (outil) {
     case 0:
@@ -335,15 +266,15 @@ void TEditeur::PeintCase(int x, int y) {
     else if (outil == 1)
         ActiveOutilsPieces(OutilRB[0]->isEnabled(), false);
     else if (outil == 2)
-        AjouteZelmites(f.NivEdit, 1);
+        AjouteZelmites(NivEdit, 1);
     if (present == CaseBoule)
         ActiveOutilsPieces(true, OutilRB[1]->isEnabled());
     else if (present == CaseCarre)
         ActiveOutilsPieces(OutilRB[0]->isEnabled(), true);
     else if (present == CaseZelmite)
-        AjouteZelmites(f.NivEdit, 255);
+        AjouteZelmites(NivEdit, 255);
     MajSaveLevSB();
-    EcritCase(f.NivEdit, cx, cy, code);
+    EcritCase(NivEdit, cx, cy, code);
 }
 
 } // namespace zorvane

@@ -1,5 +1,6 @@
 // Moves in play: the key handler, the switch of piece, and the one sequence that plays a move on
 // a level and shows it, for the game, the level test and the replay alike.
+#include "Editeur.h"
 #include "ImageWidget.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
@@ -47,8 +48,7 @@ void TMainForm::TraiteTouche(uint16_t code) {
         Commande(this, [&] { FormKeyDown(code); });
         break;
     case Clavier::Test:
-        if (KeyDownTest)
-            Commande(this, [&] { KeyDownTest(code); });
+        Commande(this, [&] { Editeur->KeyDownTest(code); });
         break;
     case Clavier::Aucun:
         break;
@@ -90,8 +90,7 @@ void TMainForm::FormKeyDown(uint16_t code) {
 
 void TMainForm::ImgSwapClick() {
     if (GestionClavier == Clavier::Test) {
-        if (ImgSwapTest)
-            ImgSwapTest();
+        Editeur->ChangeTest();
         return;
     }
     if (GestionClavier == Clavier::Jeu)

@@ -1,6 +1,7 @@
 // The controls and menus of the main window, placed as designed on its 792 x 554 client area.
 #include "Boutons.h"
 #include "CompteARebours.h"
+#include "Editeur.h"
 #include "ImageWidget.h"
 #include "LecteurSoluce.h"
 #include "Messages.h"
@@ -118,10 +119,7 @@ void TMainForm::ConstruitControles() {
     connect(EnregistrerSB, &QToolButton::clicked, this,
             EnCommande(this, [this] { EnregistrerSBClick(); }));
     connect(EffacerSB, &QToolButton::clicked, this, EnCommande(this, [this] { EffacerMClick(); }));
-    connect(EditeurSB, &QToolButton::clicked, this, EnCommande(this, [this] {
-                if (EditeurSBClick)
-                    EditeurSBClick();
-            }));
+    connect(EditeurSB, &QToolButton::clicked, this, EnCommande(this, [this] { EditeurSBClick(); }));
     connect(SolutionSB, &QToolButton::clicked, this,
             EnCommande(this, [this] { SolutionSBClick(); }));
     connect(AboutSB, &QToolButton::clicked, this, EnCommande(this, [this] { AproposMClick(); }));
@@ -209,10 +207,7 @@ void TMainForm::ConstruitMenus() {
     connect(RedefTouchesM, &QAction::triggered, this,
             EnCommande(this, [this] { RedefTouchesMClick(); }));
     connect(Graphisme1, &QAction::triggered, this, EnCommande(this, [this] { Graphisme1Click(); }));
-    connect(EditeurM, &QAction::triggered, this, EnCommande(this, [this] {
-                if (EditeurSBClick)
-                    EditeurSBClick();
-            }));
+    connect(EditeurM, &QAction::triggered, this, EnCommande(this, [this] { EditeurSBClick(); }));
     connect(Aide2M, &QAction::triggered, this, EnCommande(this, [this] { Aide2MClick(); }));
     connect(AproposM, &QAction::triggered, this, EnCommande(this, [this] { AproposMClick(); }));
     ConnecteMusique();

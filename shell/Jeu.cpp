@@ -1,6 +1,8 @@
-// The play flow: a new game, a level on the board, a restart, the next level, the end of a set.
+// The play flow: a new game, a level on the board, a restart, the next level, the end of a set,
+// and the game taken up again after the editor.
 #include "ChoixNiv.h"
 #include "CompteARebours.h"
+#include "Editeur.h"
 #include "Ensemble.h"
 #include "ImageWidget.h"
 #include "LecteurSoluce.h"
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
+#include <filesystem>
 
 namespace zorvane {
 
@@ -31,6 +34,90 @@ void TMainForm::AfficheNiveau(const TNiveau& niveau, bool charge, bool test, boo
     LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(niveau)));
     GestionClavier = test ? Clavier::Test : Clavier::Jeu;
     MajAnnuler();
+}
+
+// The editor's test, and the game kept on its own level through what the editor did to its set.
+void TMainForm::AfficheTest(const TNiveau& niveau) {
+    AfficheNiveau(niveau, true, true, false);
+}
+
+bool TMainForm::ClavierAuTest() const {
+    return GestionClavier == Clavier::Test;
+}
+
+void TMainForm::CoupeClavier() {
+    GestionClavier = Clavier::Aucun;
+}
+
+void TMainForm::NiveauEfface(const std::string& ensemble, int32_t numero) {
+    if (ensemble == jeu_.Niveau().NomFichier)
+        effacesDuJeu_.push_back(numero);
+}
+
+void TMainForm::NiveauEnregistre(const std::string& ensemble, int32_t numero) {
+    if (numero == NumeroNiveau(jeu_.Niveau()) && ensemble == jeu_.Niveau().NomFichier)
+        NiveauJeuModifie = true;
+}
+
+void TMainForm::RetourAuJeu() {
+    SwapPanel->show();
+    InstalleVue(Vue::Jeu);
+    SBPanel->show();
+    // No level to go on with: an empty board, no keys, the game's progress kept for a save.
+    auto stoppe = [this] {
+        GestionClavier = Clavier::Aucun;
+        MajAnnuler();
+        LabelLevel->clear();
+        ImgSwap->image().fill(palette().color(QPalette::Button));
+        ImgSwap->repaint();
+        peintre_->DessineFond();
+    };
+    if (jeu_.Niveau().NomFichier.empty()) {
+        stoppe();
+        return;
+    }
+    // The game's set may have been deleted meanwhile: the game then ends cleanly.
+    const auto niv = Jeu() / CheminEnsemble(jeu_.Niveau().NomFichier, ".niv");
+    std::error_code erreur;
+    if (!std::filesystem::is_regular_file(niv, erreur)) {
+        ArretePartie();
+        stoppe();
+        return;
+    }
+    // Levels erased before the game's level move it down. Its own level erased, the level that
+    // took its number is played from its start, as a level saved over it would be.
+    const int32_t numero = NumeroNiveau(jeu_.Niveau());
+    int32_t nouveau = numero;
+    for (int32_t efface : effacesDuJeu_) {
+        if (efface == nouveau)
+            NiveauJeuModifie = true;
+        else if (efface < nouveau)
+            --nouveau;
+    }
+    const bool ok = Commande(this, [&] {
+        jeu_.RecompteNiveaux();
+        if (nouveau > NombreNiveaux(jeu_.Niveau())) {
+            stoppe();
+            return;
+        }
+        if (nouveau != numero)
+            jeu_.Renumerote(nouveau);
+        if (NiveauJeuModifie) {
+            jeu_.ChargeNiveau();
+            AfficheNiveau(jeu_.Niveau(), true, false, true);
+        } else {
+            LabelLevel->setText(QString("Niveau n° %1").arg(nouveau));
+            AfficheNiveau(jeu_.Niveau(), false, false, false);
+            DessineActif(jeu_.Boule());
+            if (compteEnCours_) {
+                ReprendCompte();
+            }
+            GestionClavier = Clavier::Jeu;
+            MajAnnuler();
+        }
+    });
+    if (!ok)
+        stoppe();
 }
 
 void TMainForm::NouveauMClick() {
@@ -123,16 +210,16 @@ void TMainForm::VideoFin() {
 }
 
 const TNiveau& TMainForm::NiveauAffiche() const {
-    if (Vue_ == Vue::Test && NiveauTeste)
-        return NiveauTeste().Niveau();
+    if (Vue_ == Vue::Test)
+        return Editeur->NiveauTeste().Niveau();
     if (Vue_ != Vue::Jeu)
-        return NivEdit;
+        return Editeur->NivEdit;
     return lecteur_->Affichee() ? lecteur_->Niveau().Niveau() : jeu_.Niveau();
 }
 
 bool TMainForm::ActifCourant() const {
-    if (Vue_ == Vue::Test && NiveauTeste)
-        return NiveauTeste().Boule();
+    if (Vue_ == Vue::Test)
+        return Editeur->NiveauTeste().Boule();
     return Vue_ == Vue::Jeu && lecteur_->Affichee() ? lecteur_->Niveau().Boule() : jeu_.Boule();
 }
 

@@ -56,7 +56,12 @@ TMainForm::TMainForm(const QString& donnees, const QString& joueur, const TDelai
     setMenuBar(new BarreMenus(this));
     ConstruitControles();
     ConstruitMenus();
-    Editeur = new TEditeur(*this);
+    Editeur = new TEditeur(*this, PlaceEditeur{this, PanelEdit, EditNivPanel, ImgFond, *peintre_,
+                                               LabelLevel, Touches});
+    MenusDeVue[int(Vue::Editeur)] = {Editeur->NiveauxMenu->menuAction(),
+                                     Editeur->EnsemblesMenu->menuAction(), AideMenu->menuAction()};
+    MenusDeVue[int(Vue::Test)] = {Editeur->Recommencer1, Editeur->AnnulerTest,
+                                  Editeur->Stopperletest1};
     InstalleVue(Vue::Jeu);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     qApp->installEventFilter(this);
@@ -158,15 +163,15 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 // closing it again asks again. Stopped from outside, the game asks nothing and always closes.
 bool TMainForm::Arret() {
     if (ArretExterieur_) {
-        if (Vue_ == Vue::Editeur && QuitteEditeurSansQuestion)
-            QuitteEditeurSansQuestion();
+        if (Vue_ == Vue::Editeur)
+            Editeur->QuitteSansQuestion();
     } else {
         if (Vue_ == Vue::Jeu && PartieNonEnregistree() &&
             Confirmation(this,
                          "Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?") &&
             !EnregistrerSBClick())
             return false;
-        if (Vue_ == Vue::Editeur && QuitteEditeur && !Commande(this, QuitteEditeur))
+        if (Vue_ == Vue::Editeur && !Commande(this, [this] { Editeur->EnregistrerNiv(false); }))
             return false;
     }
     TOptions o;
@@ -251,6 +256,29 @@ void TMainForm::InstalleVue(Vue vue) {
     menuBar()->clear();
     for (QAction* a : MenusDeVue[int(vue)])
         menuBar()->addAction(a);
+}
+
+// The editor's views, entered from the game (its countdown paused) and from the test.
+void TMainForm::EditeurSBClick() {
+    // The countdown pauses: it resumes on the return only if it was running now.
+    compteEnCours_ = CompteEnCours();
+    SuspendCompte();
+    NiveauJeuModifie = false;
+    effacesDuJeu_.clear();
+    MontreVueEditeur();
+    Editeur->EditeurSBClick();
+}
+
+void TMainForm::MontreVueEditeur() {
+    GestionClavier = Clavier::Aucun;
+    InstalleVue(Vue::Editeur);
+    SBPanel->hide();
+    SwapPanel->hide();
+}
+
+void TMainForm::MontreVueTest() {
+    InstalleVue(Vue::Test);
+    SwapPanel->show();
 }
 
 void TMainForm::AproposMClick() {

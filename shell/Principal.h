@@ -5,6 +5,7 @@
 
 #include "Delais.h"
 #include "Graphismes.h"
+#include "HoteEditeur.h"
 #include "HoteLecteur.h"
 #include "Jeu.h"
 #include "Soluce.h"
@@ -16,6 +17,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -34,7 +36,7 @@ class TPeintrePlateau;
 class TEditeur;
 class TMusique;
 
-class TMainForm : public QMainWindow, public HoteLecteur {
+class TMainForm : public QMainWindow, public HoteLecteur, public HoteEditeur {
     Q_OBJECT
   public:
     // donnees: the shipped files, only read (Graphics/, musique/, the sounds, ZORVANE.TXT and the
@@ -48,7 +50,7 @@ class TMainForm : public QMainWindow, public HoteLecteur {
     ~TMainForm() override;
 
     // The player's folder.
-    const QString& DossierJeu() const { return DossierJeu_; }
+    const QString& DossierJeu() const override { return DossierJeu_; }
     std::filesystem::path Jeu() const override;
     // The data folder.
     const QString& DossierDonnees() const { return DossierDonnees_; }
@@ -72,7 +74,6 @@ class TMainForm : public QMainWindow, public HoteLecteur {
     const TJeu& JeuEnCours() const { return jeu_; }
     // The copy of the game's level on which its solution is replayed.
     const TNiveauEnJeu& NiveauSoluce() const;
-    TNiveau NivEdit; // the level open in the editor
     TTouches Touches;
     std::string Frappe; // the last keys typed in play, newest first, at most 12
     QString NomGraphisme;
@@ -176,7 +177,7 @@ class TMainForm : public QMainWindow, public HoteLecteur {
     void RedefTouchesMClick();
 
     // ---- Solution countdown and player
-    // The editor pauses the countdown of the game's level and resumes it on the return.
+    // The countdown of the game's level, paused while the editor is open.
     bool CompteEnCours() const;
     void SuspendCompte();
     void ReprendCompte();
@@ -185,21 +186,23 @@ class TMainForm : public QMainWindow, public HoteLecteur {
     // Replays a solution held in memory (not in the set's files) from the level `depart`, with
     // the same controls; the eject calls `retour` instead of giving the game back.
     void RegardeSolution(const TNiveau& depart, const TSoluce& soluce,
-                         std::function<void()> retour);
+                         std::function<void()> retour) override;
 
     // ---- Music (the menu's state)
     uint8_t OctetMusique() const; // 0 off, N the piece, 21 random: the byte of options.dat
     void ArreteMusique();
     void ConnecteMusique();
 
-    // ---- Hooks the editor fills in: its answer to a close, and its test view's key handler
-    std::function<void()> QuitteEditeur;
-    std::function<void()> QuitteEditeurSansQuestion; // the same, when the game is stopped
-    std::function<void(uint16_t)> KeyDownTest;
-    std::function<void()> EditeurSBClick;
-    std::function<void()> ImgSwapTest;
-    // The level under test, while the test view is shown.
-    std::function<const TNiveauEnJeu&()> NiveauTeste;
+    // ---- The editor's host
+    void EditeurSBClick(); // the editor's view in place of the game, the countdown paused
+    void MontreVueEditeur() override;
+    void MontreVueTest() override;
+    void RetourAuJeu() override;
+    void NiveauEfface(const std::string& ensemble, int32_t numero) override;
+    void NiveauEnregistre(const std::string& ensemble, int32_t numero) override;
+    void AfficheTest(const TNiveau& niveau) override;
+    bool ClavierAuTest() const override;
+    void CoupeClavier() override;
     // The top-level menu items of each view: play, editor, test.
     QList<QAction*> MenusDeVue[3];
 
@@ -240,6 +243,10 @@ class TMainForm : public QMainWindow, public HoteLecteur {
     bool nonEnregistree_ = false;
     TCompteARebours* compte_ = nullptr;
     TLecteurSoluce* lecteur_ = nullptr;
+    // While the editor is open: the countdown ran when it was entered; the levels erased in the
+    // game's set, to keep the game on its own level.
+    bool compteEnCours_ = false;
+    std::vector<int32_t> effacesDuJeu_;
     TPeintrePlateau* peintre_ = nullptr;
     Vue Vue_ = Vue::Jeu;
     bool Active_ = false;

@@ -2,12 +2,14 @@
 // level dialogs answered.
 #pragma once
 
+#include "Controles.h"
 #include "Dialogues.h"
 #include "Editeur.h"
 #include "Fixture.h"
 #include "ImageWidget.h"
 #include "Principal.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -22,9 +24,10 @@ inline QPoint Centre(int x, int y) {
 }
 
 struct Session {
-    explicit Session(const DossierJeu& d) : f(std::make_unique<TMainForm>(d.qchemin(), DelaisDeTest())) {
+    explicit Session(const DossierJeu& d)
+        : f(std::make_unique<TMainForm>(d.qchemin(), DelaisDeTest())) {
         f->show();
-        e = f->Editeur;
+        e = f->findChild<TEditeur*>("Editeur");
     }
     std::unique_ptr<TMainForm> f;
     TEditeur* e;
@@ -34,10 +37,10 @@ struct Session {
     void Peint(int tag, std::initializer_list<QPoint> cases) {
         Outil(tag);
         auto it = cases.begin();
-        QTest::mousePress(f->ImgFond, Qt::LeftButton, {}, Centre(it->x(), it->y()));
+        QTest::mousePress(Plateau(*f), Qt::LeftButton, {}, Centre(it->x(), it->y()));
         for (++it; it != cases.end(); ++it)
-            QTest::mouseMove(f->ImgFond, Centre(it->x(), it->y()));
-        QTest::mouseRelease(f->ImgFond, Qt::LeftButton, {},
+            QTest::mouseMove(Plateau(*f), Centre(it->x(), it->y()));
+        QTest::mouseRelease(Plateau(*f), Qt::LeftButton, {},
                             Centre((cases.end() - 1)->x(), (cases.end() - 1)->y()));
     }
     void Sauve() {

@@ -32,9 +32,9 @@ class TestEditeur : public QObject {
     void cycleComplet() {
         DossierJeu d;
         Session s(d);
-        s.f->EditeurSB->click();
+        Bouton(*s.f, "EditeurSB")->click();
         QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Editeur);
-        QVERIFY(s.f->SBPanel->isHidden());
+        QVERIFY(Controle<QWidget>(*s.f, "SBPanel")->isHidden());
         QVERIFY(!s.e->Creerniv->isEnabled());
         s.CreeEnsemble("NOUVEAU", "clef", "Mes niveaux");
         QVERIFY(s.e->Creerniv->isEnabled());
@@ -43,28 +43,28 @@ class TestEditeur : public QObject {
 
         // Level 1, painted with drags: a wall line, then pieces and gems.
         s.e->Creerniv->trigger();
-        QCOMPARE(s.f->LabelLevel->text(), QString("Niveau n° 1"));
+        QCOMPARE(Etiquette(*s.f, "LabelLevel")->text(), QString("Niveau n° 1"));
         s.Peint(3, {{4, 4}, {5, 4}, {6, 4}});
-        QCOMPARE(LitCase(s.f->NivEdit, 5, 4), CaseMur);
+        QCOMPARE(LitCase(s.e->NivEdit, 5, 4), CaseMur);
         QVERIFY(!s.e->SaveLevSB->isEnabled());
         s.Peint(0, {{0, 0}, {1, 0}, {2, 0}}); // one ball only: the tool is off after the first
-        QCOMPARE(LitCase(s.f->NivEdit, 0, 0), CaseBoule);
-        QCOMPARE(LitCase(s.f->NivEdit, 1, 0), CaseVide);
+        QCOMPARE(LitCase(s.e->NivEdit, 0, 0), CaseBoule);
+        QCOMPARE(LitCase(s.e->NivEdit, 1, 0), CaseVide);
         QVERIFY(!s.e->OutilRB[0]->isEnabled());
         s.Peint(1, {{0, 2}});
         s.Peint(2, {{5, 0}});
         s.Peint(2, {{9, 0}});
-        QCOMPARE(s.f->NivEdit.NbZelmites, 2);
+        QCOMPARE(s.e->NivEdit.NbZelmites, 2);
         QVERIFY(s.e->SaveLevSB->isEnabled());
         s.Peint(2, {{5, 0}}); // a gem over a gem changes nothing
-        QCOMPARE(s.f->NivEdit.NbZelmites, 2);
+        QCOMPARE(s.e->NivEdit.NbZelmites, 2);
         s.Peint(4, {{9, 0}});
-        QCOMPARE(s.f->NivEdit.NbZelmites, 1);
+        QCOMPARE(s.e->NivEdit.NbZelmites, 1);
         // The right button never paints.
         s.Outil(3);
         QTimer::singleShot(50, [&] { s.e->EditMenuS->close(); });
-        QTest::mouseClick(s.f->ImgFond, Qt::RightButton, {}, Centre(8, 8));
-        QCOMPARE(LitCase(s.f->NivEdit, 8, 8), CaseVide);
+        QTest::mouseClick(Plateau(*s.f), Qt::RightButton, {}, Centre(8, 8));
+        QCOMPARE(LitCase(s.e->NivEdit, 8, 8), CaseVide);
         s.Sauve();
         QVERIFY(!s.e->SaveLevSB->isEnabled());
         QCOMPARE(d.lit("niveaux/NOUVEAU.niv").size(), 52u);
@@ -159,7 +159,7 @@ class TestEditeur : public QObject {
         }
         const auto niv = d.lit("niveaux/QUATRE.niv");
         Session s(d);
-        s.f->EditeurSB->click();
+        Bouton(*s.f, "EditeurSB")->click();
         s.Ouvre(0, "MDP");
         QuandDialogue([](QWidget* w) {
             QCOMPARE(w->findChild<QLabel*>("Label1")->text(),
@@ -193,7 +193,7 @@ class TestEditeur : public QObject {
         DossierJeu d;
         d.Ensemble("TROIS", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
         Session s(d);
-        s.f->EditeurSB->click();
+        Bouton(*s.f, "EditeurSB")->click();
         s.Ouvre(0, "MDP");
         s.Numero(3);
         s.e->ModifNiveau->trigger();
@@ -206,7 +206,7 @@ class TestEditeur : public QObject {
         });
         const QStringList messages = MessagesPendant([&] { s.e->EffaceNiv->trigger(); });
         QCOMPARE(messages, QStringList({"Le niveau ouvert porte maintenant le numéro 2."}));
-        QCOMPARE(NumeroNiveau(s.f->NivEdit), 2);
+        QCOMPARE(NumeroNiveau(s.e->NivEdit), 2);
         s.Peint(3, {{9, 9}});
         s.Sauve();
         const auto niv = d.lit("niveaux/TROIS.niv");
@@ -227,7 +227,7 @@ class TestEditeur : public QObject {
         DossierJeu d;
         d.Ensemble("EXISTE", {{"o*x"}});
         Session s(d);
-        s.f->EditeurSB->click();
+        Bouton(*s.f, "EditeurSB")->click();
         QStringList raisons;
         bool okDesactive = true;
         QuandDialogue([&](QWidget* w) {
@@ -256,7 +256,7 @@ class TestEditeur : public QObject {
     void nomsAccentues() {
         DossierJeu d;
         Session s(d);
-        s.f->EditeurSB->click();
+        Bouton(*s.f, "EditeurSB")->click();
         const QStringList noms = {"éléphant", "aéééé", "éléphas"};
         for (const QString& nom : noms) {
             s.CreeEnsemble(nom, "p", "à " + nom);
@@ -314,7 +314,7 @@ class TestEditeur : public QObject {
             });
             QTest::keyClick(liste, Qt::Key_Return);
         });
-        s.f->NouveauSB->click();
+        Bouton(*s.f, "NouveauSB")->click();
         QCOMPARE(listes[1], listes[0]);
         QCOMPARE(s.f->JeuEnCours().Niveau().NomFichier, std::string("a\xE9\xE9\xE9\xE9"));
         QCOMPARE(NombreNiveaux(s.f->JeuEnCours().Niveau()), 1);
@@ -332,9 +332,9 @@ class TestEditeur : public QObject {
             liste->setCurrentRow(1);
             QTest::keyClick(liste, Qt::Key_Return);
         });
-        s.f->NouveauSB->click();
+        Bouton(*s.f, "NouveauSB")->click();
         QCOMPARE(s.f->JeuEnCours().Niveau().NomFichier, std::string("JEU"));
-        s.f->EditeurSB->click();
+        Bouton(*s.f, "EditeurSB")->click();
         QuandDialogue([](QWidget* w) {
             auto* liste = w->findChild<QListWidget*>("FileListBox1");
             liste->setCurrentRow(1);
@@ -347,30 +347,52 @@ class TestEditeur : public QObject {
         QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Jeu);
         QVERIFY(s.f->JeuEnCours().Niveau().NomFichier.empty());
         QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
-        QVERIFY(s.f->LabelLevel->text().isEmpty());
+        QVERIFY(Etiquette(*s.f, "LabelLevel")->text().isEmpty());
     }
 
+    // An earlier level of the game's set erased: the level in play moves down with it, also
+    // when another set is then opened and deleted during the same visit.
     void retourSurUnNiveauRenumerote() {
-        DossierJeu d;
-        d.Ensemble("JEU", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
-        Session s(d);
-        s.f->NouveauSB->click();
-        QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved: level 2 in play
-        QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
-        s.f->EditeurSB->click();
-        s.Ouvre(0, "MDP");
-        QuandDialogue([](QWidget* w) {
-            RepondMessage("Oui");
-            QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), "1");
-            Clique(w, "Ok");
-        });
-        s.e->EffaceNiv->trigger();
-        s.e->BitBtn1->click();
-        // The level in play moved down to number 1 and is still the same level.
-        QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 1);
-        QCOMPARE(s.f->LabelLevel->text(), QString("Niveau n° 1"));
-        QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
-        QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 3, 0), CaseZelmite);
+        for (const bool autreSupprime : {false, true}) {
+            DossierJeu d;
+            d.Ensemble("JEU", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
+            d.Ensemble("AUTRE", {{"o.*", "", "x"}});
+            Session s(d);
+            QuandDialogue([](QWidget* w) {
+                auto* liste = w->findChild<QListWidget*>("FileListBox1");
+                liste->setCurrentRow(1);
+                QTest::keyClick(liste, Qt::Key_Return);
+            });
+            Bouton(*s.f, "NouveauSB")->click();
+            QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved: level 2 in play
+            QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
+            Bouton(*s.f, "EditeurSB")->click();
+            s.Ouvre(1, "MDP");
+            QuandDialogue([](QWidget* w) {
+                RepondMessage("Oui");
+                QTest::keyClicks(w->findChild<QLineEdit*>("Edit"), "1");
+                Clique(w, "Ok");
+            });
+            s.e->EffaceNiv->trigger();
+            if (autreSupprime) {
+                s.Ouvre(0, "MDP");
+                QCOMPARE(s.e->NivEdit.NomFichier, std::string("AUTRE"));
+                QuandDialogue([](QWidget* w) {
+                    auto* liste = w->findChild<QListWidget*>("FileListBox1");
+                    liste->setCurrentRow(0);
+                    RepondMessage("Oui");
+                    QTest::keyClick(liste, Qt::Key_Return);
+                });
+                s.e->Supprniv->trigger();
+                QVERIFY(s.e->NivEdit.NomFichier.empty());
+            }
+            s.e->BitBtn1->click();
+            // The level in play moved down to number 1 and is still the same level.
+            QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 1);
+            QCOMPARE(Etiquette(*s.f, "LabelLevel")->text(), QString("Niveau n° 1"));
+            QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
+            QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 3, 0), CaseZelmite);
+        }
     }
 
     // The set's files vanish while a level is open. Quitting or going back to the game: a
@@ -392,7 +414,7 @@ class TestEditeur : public QObject {
             DossierJeu d;
             d.Ensemble("SET", {{"o.*", "", "x"}});
             Session s(d);
-            s.f->EditeurSB->click();
+            Bouton(*s.f, "EditeurSB")->click();
             s.Ouvre(0, "MDP");
             s.Numero(1);
             s.e->ModifNiveau->trigger();
@@ -419,7 +441,7 @@ class TestEditeur : public QObject {
                          (!c.retour && !c.resteDansLEditeur),
                      c.nom);
             if (c.resteDansLEditeur)
-                QCOMPARE(LitCase(s.f->NivEdit, 8, 8), CaseMur);
+                QCOMPARE(LitCase(s.e->NivEdit, 8, 8), CaseMur);
         }
     }
 
@@ -434,13 +456,13 @@ class TestEditeur : public QObject {
             DossierJeu d;
             d.Ensemble("JEU", {{"o.*", "", "x"}, {"o..*", "", "x"}, {"o...*", "", "x"}});
             Session s(d);
-            s.f->NouveauSB->click();
+            Bouton(*s.f, "NouveauSB")->click();
             QTest::keyClick(s.f.get(), Qt::Key_Right); // level 1 solved
             if (c.efface == 3)
                 QTest::keyClick(s.f.get(), Qt::Key_Right); // level 2 solved
             QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), c.efface);
             QTest::keyClick(s.f.get(), Qt::Key_Down); // the ball leaves its start
-            s.f->EditeurSB->click();
+            Bouton(*s.f, "EditeurSB")->click();
             s.Ouvre(0, "MDP");
             QuandDialogue([&](QWidget* w) {
                 RepondMessage("Oui");
@@ -451,11 +473,11 @@ class TestEditeur : public QObject {
             s.e->BitBtn1->click();
             if (!c.joue) {
                 QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
-                QVERIFY(s.f->LabelLevel->text().isEmpty());
+                QVERIFY(Etiquette(*s.f, "LabelLevel")->text().isEmpty());
                 continue;
             }
             QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
-            QCOMPARE(s.f->LabelLevel->text(), QString("Niveau n° 2"));
+            QCOMPARE(Etiquette(*s.f, "LabelLevel")->text(), QString("Niveau n° 2"));
             QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
             QCOMPARE(s.f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0})); // from its start
             QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 4, 0), CaseZelmite); // the former level 3
@@ -467,14 +489,14 @@ class TestEditeur : public QObject {
     void bouleSurUneZelmite() {
         DossierJeu d;
         Session s(d);
-        s.f->EditeurSB->click();
+        Bouton(*s.f, "EditeurSB")->click();
         s.CreeEnsemble("SET", "p");
         s.e->Creerniv->trigger();
         s.Peint(2, {{3, 0}});
         s.Peint(2, {{6, 0}});
         s.Peint(0, {{3, 0}});
         s.Peint(1, {{0, 2}});
-        QCOMPARE(s.f->NivEdit.NbZelmites, 1);
+        QCOMPARE(s.e->NivEdit.NbZelmites, 1);
         s.Sauve();
         const auto octets = d.lit("niveaux/SET.niv");
         QCOMPARE(octets.size(), 52u);

@@ -25,7 +25,7 @@ namespace {
 struct Editeur : Session {
     Editeur(DossierJeu& d, const std::vector<std::vector<std::string>>& niveaux, int numero = 1)
         : Session((d.Ensemble("ESSAI", niveaux), d)) {
-        f->EditeurSB->click();
+        Bouton(*f, "EditeurSB")->click();
         Ouvre(0, "MDP");
         Numero(numero);
         e->ModifNiveau->trigger();
@@ -110,21 +110,20 @@ class TestVerification : public QObject {
         Editeur s(d, {UnCoup});
         s.Peint(3, {{5, 5}}); // painted, not saved: the replay starts from the painting
         s.Verifie("Voir la solution");
-        auto* panneau = s.f->findChild<QWidget*>("SolucePanel");
-        QVERIFY(panneau->isVisible());
-        QVERIFY(s.f->PanelEdit->isHidden());
-        s.f->findChild<QToolButton*>("PauseSB")->click();
+        QVERIFY(Controle<QWidget>(*s.f, "SolucePanel")->isVisible());
+        QVERIFY(Controle<QWidget>(*s.f, "PanelEdit")->isHidden());
+        Bouton(*s.f, "PauseSB")->click();
         s.f->findChild<TLecteurSoluce*>()->JoueSoluce(); // one step of the timer: the one move
         QVERIFY(NiveauFini(s.f->NiveauSoluce().Niveau()));
-        QVERIFY(!NiveauFini(s.f->NivEdit));
-        s.f->findChild<QToolButton*>("EjectSB")->click();
-        QVERIFY(panneau->isHidden());
-        QVERIFY(s.f->PanelEdit->isVisible());
+        QVERIFY(!NiveauFini(s.e->NivEdit));
+        Bouton(*s.f, "EjectSB")->click();
+        QVERIFY(Controle<QWidget>(*s.f, "SolucePanel")->isHidden());
+        QVERIFY(Controle<QWidget>(*s.f, "PanelEdit")->isVisible());
         QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Editeur);
-        QCOMPARE(LitCase(s.f->NivEdit, 2, 0), CaseZelmite);
-        QCOMPARE(LitCase(s.f->NivEdit, 5, 5), CaseMur);
+        QCOMPARE(LitCase(s.e->NivEdit, 2, 0), CaseZelmite);
+        QCOMPARE(LitCase(s.e->NivEdit, 5, 5), CaseMur);
         s.Peint(3, {{6, 6}}); // painting goes on
-        QCOMPARE(LitCase(s.f->NivEdit, 6, 6), CaseMur);
+        QCOMPARE(LitCase(s.e->NivEdit, 6, 6), CaseMur);
     }
 
     // A new check, the Annuler button and leaving the level each drop the running check: only
@@ -139,7 +138,7 @@ class TestVerification : public QObject {
         QVERIFY(s.e->AnnulerVerif->isHidden());
         s.e->VerifierSB->click();
         s.e->NiveauSuivant->trigger(); // leaves level 1
-        QCOMPARE(NumeroNiveau(s.f->NivEdit), 2);
+        QCOMPARE(NumeroNiveau(s.e->NivEdit), 2);
         QCOMPARE(s.Verifie(), QString("Ce niveau a une solution : 2 codes au plus court, soit 1 "
                                       "coup.\nElle est proposée comme solution du niveau."));
         QCOMPARE(reponses.size(), 1);
@@ -196,20 +195,20 @@ class TestVerification : public QObject {
         Editeur s(d, {UnCoup, UnCoup});
         s.Peint(3, {{2, 5}, {6, 5}}); // a fast drag: two mouse positions
         for (int x = 2; x <= 6; ++x)
-            QCOMPARE(LitCase(s.f->NivEdit, uint8_t(x), 5), CaseMur);
+            QCOMPARE(LitCase(s.e->NivEdit, uint8_t(x), 5), CaseMur);
         s.Peint(4, {{2, 0}}); // the only gem erased: the save button goes off
         QVERIFY(!s.e->SaveLevSB->isEnabled());
         s.e->Defaire->trigger();
-        QCOMPARE(LitCase(s.f->NivEdit, 2, 0), CaseZelmite);
+        QCOMPARE(LitCase(s.e->NivEdit, 2, 0), CaseZelmite);
         s.Active();
-        QCOMPARE(s.f->NivEdit.NbZelmites, 1);
+        QCOMPARE(s.e->NivEdit.NbZelmites, 1);
         QVERIFY(s.e->SaveLevSB->isEnabled());
         QTest::keyClick(s.f.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(LitCase(s.f->NivEdit, 4, 5), CaseVide);
+        QCOMPARE(LitCase(s.e->NivEdit, 4, 5), CaseVide);
         QVERIFY(!s.e->SaveLevSB->isEnabled()); // back to the level as opened
         QVERIFY(!s.e->Defaire->isEnabled());
         QTest::keyClick(s.f.get(), Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(LitCase(s.f->NivEdit, 4, 5), CaseMur);
+        QCOMPARE(LitCase(s.e->NivEdit, 4, 5), CaseMur);
         QVERIFY(s.e->SaveLevSB->isEnabled());
         s.Sauve();
         s.e->Defaire->trigger();
@@ -217,7 +216,7 @@ class TestVerification : public QObject {
         s.e->Refaire->trigger();
         QVERIFY(!s.e->SaveLevSB->isEnabled());
         // The board shows what the record holds.
-        QCOMPARE(s.f->ImgFond->image().toImage().pixelColor(Centre(4, 5)), CouleurMur);
+        QCOMPARE(Plateau(*s.f)->image().toImage().pixelColor(Centre(4, 5)), CouleurMur);
         s.e->NiveauSuivant->trigger();
         QVERIFY(!s.e->Defaire->isEnabled());
         QVERIFY(!s.e->Refaire->isEnabled());
@@ -228,7 +227,7 @@ class TestVerification : public QObject {
         Editeur s(d, {UnCoup, UnCoup, UnCoup});
         QCOMPARE(s.e->OuSuisJe->text(), QString("Ensemble ESSAI : Niveau 1 / 3"));
         QTest::keyClick(s.f.get(), Qt::Key_PageUp); // nothing before the first
-        QCOMPARE(NumeroNiveau(s.f->NivEdit), 1);
+        QCOMPARE(NumeroNiveau(s.e->NivEdit), 1);
         s.Peint(3, {{5, 5}});
         QString question;
         RepondMessage("Non", &question);
@@ -236,13 +235,13 @@ class TestVerification : public QObject {
         s.Active();
         QCOMPARE(question,
                  QString("Vous n'avez pas sauvegarder ce niveau. Voulez-vous l'enregistrer ?"));
-        QCOMPARE(NumeroNiveau(s.f->NivEdit), 2);
+        QCOMPARE(NumeroNiveau(s.e->NivEdit), 2);
         s.e->NiveauSuivant->trigger();
         s.e->NiveauSuivant->trigger(); // nothing after the last
-        QCOMPARE(NumeroNiveau(s.f->NivEdit), 3);
+        QCOMPARE(NumeroNiveau(s.e->NivEdit), 3);
         QCOMPARE(s.e->OuSuisJe->text(), QString("Ensemble ESSAI : Niveau 3 / 3"));
         s.e->NiveauPrecedent->trigger();
-        QCOMPARE(NumeroNiveau(s.f->NivEdit), 2);
+        QCOMPARE(NumeroNiveau(s.e->NivEdit), 2);
         TEntrerNiv dlg(d.chemin(), "ESSAI");
         QCOMPARE(dlg.Plage->text(), QString("(de 1 à 3)"));
         s.e->Creerniv->trigger();

@@ -1,9 +1,10 @@
 // The level editor: its view of the main window (tool bar, palette, menus), painting, the level
-// and set commands, and the test view. It works on the window's NivEdit and never on the game's
-// records, apart from telling the game which of its levels changed.
+// and set commands, and the test view. It works on its own NivEdit and knows the window only as
+// its host (HoteEditeur); it never touches the game's records, it tells the game which levels of
+// a set changed.
 #pragma once
 
-#include "NiveauEnJeu.h"
+#include "HoteEditeur.h"
 #include "Solveur.h"
 
 #include <QObject>
@@ -23,13 +24,12 @@ class QUndoStack;
 
 namespace zorvane {
 
-class TMainForm;
 class TVerification;
 
 class TEditeur : public QObject {
     Q_OBJECT
   public:
-    explicit TEditeur(TMainForm& f);
+    TEditeur(HoteEditeur& hote, const PlaceEditeur& place);
 
     // ---- The editor view
     void EditeurSBClick();
@@ -104,6 +104,7 @@ class TEditeur : public QObject {
     QRadioButton* OutilRB[5];
     QLabel* OutilImg[5];
 
+    TNiveau NivEdit;        // the level open in the editor
     int NiveauExistant = 0; // the open level was read from the level file
     std::string EnsembleEditeur;
 
@@ -130,23 +131,27 @@ class TEditeur : public QObject {
     void ActiveEffaceNiv(int nombre);
     void EnsembleOuvert(bool ouvert);
     void RafraichitPalette();
-    void NoteEffacement(const std::string& ensemble, int32_t numero);
     void CommenceTest();
     void MajAnnulerTest();
 
-    TMainForm& f;
+    HoteEditeur& hote_;
+    // The window's parts, from PlaceEditeur.
+    QWidget* fenetre_;
+    QWidget* PanelEdit;
+    QWidget* EditNivPanel;
+    ImageWidget* ImgFond;
+    QLabel* LabelLevel;
+    TPeintrePlateau& peintre_;
+    const TTouches& touches_;
     bool peintureActive_ = false; // mouse-down handler installed
     bool glisse_ = false;         // mouse-move handler installed
-    bool compteEnCours_ = false;  // the countdown ran when the editor was entered
     // The last check's level and answer, offered to the index when that painting is saved.
     std::optional<std::pair<TNiveau, ResultatSolveur>> reponse_;
     bool dansLeFichier_ = false;        // the history's clean point is the level as stored
     std::optional<TNiveau> avantTrait_; // the level when the drag began
     int dernierX_ = -1, dernierY_ = -1; // the cell painted last in the drag
-    // Levels erased in the game's set during this visit, to keep the game on its own level.
-    std::vector<int32_t> effacesDuJeu_;
-    TNiveauEnJeu test_;         // the level under test, read from the level file
-    std::string ensembleTeste_; // the set whose solution files receive the test's moves
+    TNiveauEnJeu test_;                 // the level under test, read from the level file
+    std::string ensembleTeste_;         // the set whose solution files receive the test's moves
 };
 
 } // namespace zorvane

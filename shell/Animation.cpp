@@ -43,12 +43,12 @@ void TMainForm::ToucheSuivante() {
 }
 
 void TMainForm::TraiteTouche(uint16_t code) {
-    switch (GestionClavier) {
+    switch (gestionClavier_) {
     case Clavier::Jeu:
         Commande(this, [&] { FormKeyDown(code); });
         break;
     case Clavier::Test:
-        Commande(this, [&] { Editeur->KeyDownTest(code); });
+        Commande(this, [&] { editeur_->KeyDownTest(code); });
         break;
     case Clavier::Aucun:
         break;
@@ -72,10 +72,10 @@ void TMainForm::DessineActif(bool boule) {
 
 void TMainForm::FormKeyDown(uint16_t code) {
     // The last twelve keys, newest first, for the hidden code that ends the countdown.
-    Frappe.insert(Frappe.begin(), char(code & 0xFF));
-    if (Frappe.size() > 12)
-        Frappe.resize(12);
-    JoueGeste(jeu_.EnJeu(), InterpreteTouche(Touches, code), [this](const TResultatCoup& r) {
+    frappe_.insert(frappe_.begin(), char(code & 0xFF));
+    if (frappe_.size() > 12)
+        frappe_.resize(12);
+    JoueGeste(jeu_.EnJeu(), InterpreteTouche(touches_, code), [this](const TResultatCoup& r) {
         MajAnnuler();
         if (r.change)
             return;
@@ -89,16 +89,16 @@ void TMainForm::FormKeyDown(uint16_t code) {
 }
 
 void TMainForm::ImgSwapClick() {
-    if (GestionClavier == Clavier::Test) {
-        Editeur->ChangeTest();
+    if (gestionClavier_ == Clavier::Test) {
+        editeur_->ChangeTest();
         return;
     }
-    if (GestionClavier == Clavier::Jeu)
+    if (gestionClavier_ == Clavier::Jeu)
         JoueGeste(jeu_.EnJeu(), Geste{true}, [this](const TResultatCoup&) { MajAnnuler(); });
 }
 
 void TMainForm::AnnulerMClick() {
-    if (GestionClavier == Clavier::Jeu && jeu_.Annule()) {
+    if (gestionClavier_ == Clavier::Jeu && jeu_.Annule()) {
         peintre_->Dessine(jeu_.Niveau());
         DessineActif(jeu_.Boule());
     }
@@ -106,7 +106,7 @@ void TMainForm::AnnulerMClick() {
 }
 
 void TMainForm::MajAnnuler() {
-    const bool actif = GestionClavier == Clavier::Jeu && jeu_.PeutAnnuler();
+    const bool actif = gestionClavier_ == Clavier::Jeu && jeu_.PeutAnnuler();
     AnnulerM->setEnabled(actif);
     AnnulerSB->setEnabled(actif);
 }

@@ -107,7 +107,7 @@ void TMainForm::ConstruitControles() {
     EditNivPanel->hide();
 
     lecteur_ = new TLecteurSoluce(*this, client);
-    compte_ = new TCompteARebours(Frappe, this);
+    compte_ = new TCompteARebours(frappe_, this);
     connect(compte_, &TCompteARebours::BulleChangee, SolutionSB, &QToolButton::setToolTip);
     connect(compte_, &TCompteARebours::SolutionDisponible, SolutionSB, &QToolButton::setEnabled);
 

@@ -25,8 +25,8 @@ void TMainForm::Graphisme1Click() {
     TChoisirGraph choix(DossierDonnees_, this);
     if (choix.exec() != QDialog::Accepted)
         return;
-    GraphismeAuto = choix.auto_();
-    NomGraphisme = GraphismeAuto ? Recherche.Commence(DossierDonnees_) : choix.choix();
+    graphismeAuto_ = choix.auto_();
+    NomGraphisme = graphismeAuto_ ? Recherche.Commence(DossierDonnees_) : choix.choix();
     Commande(this, [this] {
         ChargeGraphiques();
         // The indicator is redrawn with the new tiles; the active piece stays.

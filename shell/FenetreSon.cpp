@@ -13,34 +13,34 @@ bool TMainForm::EffetsSonores() const {
 }
 
 void TMainForm::JoueSon(const char* fichier, uint8_t rang) {
-    Audio->JoueSon(RangSon, Donnees() / fichier, rang);
+    audio_->JoueSon(rangSon_, Donnees() / fichier, rang);
 }
 
 // The congratulation and the farewell sound to their end, whatever the effects switch says.
 void TMainForm::JoueSonBloquant(const char* fichier) {
     uint8_t etat = 0;
-    Audio->JoueSon(etat, Donnees() / fichier, 0);
+    audio_->JoueSon(etat, Donnees() / fichier, 0);
 }
 
 uint8_t TMainForm::OctetMusique() const {
-    return Musique->octetOptions();
+    return musique_->octetOptions();
 }
 
 void TMainForm::ArreteMusique() {
-    Musique->ferme();
+    musique_->ferme();
 }
 
 void TMainForm::ConnecteMusique() {
-    Audio = std::make_unique<TAudio>();
-    Musique = new TMusique(*Audio, Donnees(), this);
-    connect(Musique, &TMusique::erreur, this,
+    audio_ = std::make_unique<TAudio>();
+    musique_ = new TMusique(*audio_, Donnees(), this);
+    connect(musique_, &TMusique::erreur, this,
             [this](const QString& texte) { Erreur(this, texte); });
     for (int i = 1; i <= 20; ++i)
         connect(Mus[i], &QAction::triggered, this,
-                EnCommande(this, [this, i] { Musique->choisit(i); }));
+                EnCommande(this, [this, i] { musique_->choisit(i); }));
     connect(MusRandom, &QAction::triggered, this,
-            EnCommande(this, [this] { Musique->aleatoire(); }));
-    connect(MusOff, &QAction::triggered, this, EnCommande(this, [this] { Musique->off(); }));
+            EnCommande(this, [this] { musique_->aleatoire(); }));
+    connect(MusOff, &QAction::triggered, this, EnCommande(this, [this] { musique_->off(); }));
 }
 
 } // namespace zorvane

@@ -6,7 +6,7 @@ namespace zorvane {
 void TMainForm::RedefTouchesMClick() {
     TRedefTouches redef(this);
     if (redef.exec() == QDialog::Accepted)
-        Touches = redef.touches();
+        touches_ = redef.touches();
 }
 
 } // namespace zorvane

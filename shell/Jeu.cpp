@@ -32,7 +32,7 @@ void TMainForm::AfficheNiveau(const TNiveau& niveau, bool charge, bool test, boo
             compte_->Demarre(Jeu(), niveau);
     }
     LabelLevel->setText(QString("Niveau n° %1").arg(NumeroNiveau(niveau)));
-    GestionClavier = test ? Clavier::Test : Clavier::Jeu;
+    gestionClavier_ = test ? Clavier::Test : Clavier::Jeu;
     MajAnnuler();
 }
 
@@ -42,11 +42,11 @@ void TMainForm::AfficheTest(const TNiveau& niveau) {
 }
 
 bool TMainForm::ClavierAuTest() const {
-    return GestionClavier == Clavier::Test;
+    return gestionClavier_ == Clavier::Test;
 }
 
 void TMainForm::CoupeClavier() {
-    GestionClavier = Clavier::Aucun;
+    gestionClavier_ = Clavier::Aucun;
 }
 
 void TMainForm::NiveauEfface(const std::string& ensemble, int32_t numero) {
@@ -65,7 +65,7 @@ void TMainForm::RetourAuJeu() {
     SBPanel->show();
     // No level to go on with: an empty board, no keys, the game's progress kept for a save.
     auto stoppe = [this] {
-        GestionClavier = Clavier::Aucun;
+        gestionClavier_ = Clavier::Aucun;
         MajAnnuler();
         LabelLevel->clear();
         ImgSwap->image().fill(palette().color(QPalette::Button));
@@ -112,7 +112,7 @@ void TMainForm::RetourAuJeu() {
             if (compteEnCours_) {
                 ReprendCompte();
             }
-            GestionClavier = Clavier::Jeu;
+            gestionClavier_ = Clavier::Jeu;
             MajAnnuler();
         }
     });
@@ -152,7 +152,7 @@ void TMainForm::AfficheDescription() {
 
 // No game in progress: what start-up leaves, and where a game ends when its set cannot be read.
 void TMainForm::ArretePartie() {
-    GestionClavier = Clavier::Aucun;
+    gestionClavier_ = Clavier::Aucun;
     compte_->Arrete();
     lecteur_->Arrete();
     jeu_.Arrete();
@@ -186,16 +186,16 @@ void TMainForm::NiveauResolu() {
     }
     // A set or a graphics set that cannot be read leaves no level to play: the keys must not
     // act on the board of the level just solved.
-    GestionClavier = Clavier::Aucun;
+    gestionClavier_ = Clavier::Aucun;
     MajAnnuler();
-    if (GraphismeAuto)
+    if (graphismeAuto_)
         GraphismeSuivant();
     jeu_.ChargeNiveau();
     AfficheNiveau(jeu_.Niveau(), true, false, true);
 }
 
 void TMainForm::VideoFin() {
-    GestionClavier = Clavier::Aucun;
+    gestionClavier_ = Clavier::Aucun;
     MajAnnuler();
     compte_->Arrete();
     lecteur_->Arrete();
@@ -211,15 +211,15 @@ void TMainForm::VideoFin() {
 
 const TNiveau& TMainForm::NiveauAffiche() const {
     if (Vue_ == Vue::Test)
-        return Editeur->NiveauTeste().Niveau();
+        return editeur_->NiveauTeste().Niveau();
     if (Vue_ != Vue::Jeu)
-        return Editeur->NivEdit;
+        return editeur_->NivEdit;
     return lecteur_->Affichee() ? lecteur_->Niveau().Niveau() : jeu_.Niveau();
 }
 
 bool TMainForm::ActifCourant() const {
     if (Vue_ == Vue::Test)
-        return Editeur->NiveauTeste().Boule();
+        return editeur_->NiveauTeste().Boule();
     return Vue_ == Vue::Jeu && lecteur_->Affichee() ? lecteur_->Niveau().Boule() : jeu_.Boule();
 }
 
@@ -260,36 +260,32 @@ const TNiveauEnJeu& TMainForm::NiveauSoluce() const {
     return lecteur_->Niveau();
 }
 
-namespace {
-
 // The first three items of the main menu: "&Jeu", "&Options", "&Editeur de Niveaux".
-void ActiveMenusDuJeu(TMainForm& f, bool actifs) {
-    for (QAction* a : {f.JeuMenu->menuAction(), f.OptionsMenu->menuAction(), f.EditeurM})
+void TMainForm::ActiveMenusDuJeu(bool actifs) {
+    for (QAction* a : {JeuMenu->menuAction(), OptionsMenu->menuAction(), EditeurM})
         a->setEnabled(actifs);
 }
 
-} // namespace
-
 void TMainForm::CedeAuLecteur() {
     PanelEdit->hide();
-    ActiveMenusDuJeu(*this, false);
+    ActiveMenusDuJeu(false);
     SBPanel->hide();
-    GestionClavier = Clavier::Aucun;
+    gestionClavier_ = Clavier::Aucun;
 }
 
 void TMainForm::RendLeJeu() {
-    ActiveMenusDuJeu(*this, true);
+    ActiveMenusDuJeu(true);
     PanelEdit->show();
     SBPanel->show();
     DessineActif(jeu_.Boule());
     AfficheNiveau(jeu_.Niveau(), false, false, false);
-    GestionClavier = Clavier::Jeu;
+    gestionClavier_ = Clavier::Jeu;
     MajAnnuler();
     setFocus();
 }
 
 void TMainForm::RetireClavier() {
-    GestionClavier = Clavier::Aucun;
+    gestionClavier_ = Clavier::Aucun;
     MajAnnuler();
 }
 

@@ -56,12 +56,12 @@ TMainForm::TMainForm(const QString& donnees, const QString& joueur, const TDelai
     setMenuBar(new BarreMenus(this));
     ConstruitControles();
     ConstruitMenus();
-    Editeur = new TEditeur(*this, PlaceEditeur{this, PanelEdit, EditNivPanel, ImgFond, *peintre_,
-                                               LabelLevel, Touches});
-    MenusDeVue[int(Vue::Editeur)] = {Editeur->NiveauxMenu->menuAction(),
-                                     Editeur->EnsemblesMenu->menuAction(), AideMenu->menuAction()};
-    MenusDeVue[int(Vue::Test)] = {Editeur->Recommencer1, Editeur->AnnulerTest,
-                                  Editeur->Stopperletest1};
+    editeur_ = new TEditeur(*this, PlaceEditeur{this, PanelEdit, EditNivPanel, ImgFond, *peintre_,
+                                                LabelLevel, touches_});
+    MenusDeVue[int(Vue::Editeur)] = {editeur_->NiveauxMenu->menuAction(),
+                                     editeur_->EnsemblesMenu->menuAction(), AideMenu->menuAction()};
+    MenusDeVue[int(Vue::Test)] = {editeur_->Recommencer1, editeur_->AnnulerTest,
+                                  editeur_->Stopperletest1};
     InstalleVue(Vue::Jeu);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     qApp->installEventFilter(this);
@@ -70,8 +70,8 @@ TMainForm::TMainForm(const QString& donnees, const QString& joueur, const TDelai
 
 TMainForm::~TMainForm() {
     // The music player goes before the audio device it plays on.
-    delete Musique;
-    Musique = nullptr;
+    delete musique_;
+    musique_ = nullptr;
 }
 
 std::filesystem::path TMainForm::Jeu() const {
@@ -88,10 +88,10 @@ void TMainForm::Demarrage() {
         // The shipped options serve until the player's own are written at the first exit.
         const bool propres = std::filesystem::exists(Jeu() / FichierOptions);
         const TOptions o = LitOptions(propres ? Jeu() : Donnees());
-        Touches = {o.Haut, o.Bas, o.Gauche, o.Droite, o.Change};
+        touches_ = {o.Haut, o.Bas, o.Gauche, o.Droite, o.Change};
         NomGraphisme = Depuis1252(o.NomGraphisme);
-        GraphismeAuto = o.NomGraphisme.empty();
-        if (GraphismeAuto)
+        graphismeAuto_ = o.NomGraphisme.empty();
+        if (graphismeAuto_)
             NomGraphisme = Recherche.Commence(DossierDonnees_);
         SonM->setChecked(o.EffetsSonores != 0);
         if (o.ChoixMusique == MusiqueOff)
@@ -164,23 +164,23 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 bool TMainForm::Arret() {
     if (ArretExterieur_) {
         if (Vue_ == Vue::Editeur)
-            Editeur->QuitteSansQuestion();
+            editeur_->QuitteSansQuestion();
     } else {
         if (Vue_ == Vue::Jeu && PartieNonEnregistree() &&
             Confirmation(this,
                          "Vous n'avez pas sauvegarder votre partie. Voulez-vous l'enregistrer ?") &&
             !EnregistrerSBClick())
             return false;
-        if (Vue_ == Vue::Editeur && !Commande(this, [this] { Editeur->EnregistrerNiv(false); }))
+        if (Vue_ == Vue::Editeur && !Commande(this, [this] { editeur_->EnregistrerNiv(false); }))
             return false;
     }
     TOptions o;
-    o.Haut = Touches.Haut;
-    o.Bas = Touches.Bas;
-    o.Gauche = Touches.Gauche;
-    o.Droite = Touches.Droite;
-    o.Change = Touches.Change;
-    o.NomGraphisme = GraphismeAuto ? std::string() : Vers1252(NomGraphisme);
+    o.Haut = touches_.Haut;
+    o.Bas = touches_.Bas;
+    o.Gauche = touches_.Gauche;
+    o.Droite = touches_.Droite;
+    o.Change = touches_.Change;
+    o.NomGraphisme = graphismeAuto_ ? std::string() : Vers1252(NomGraphisme);
     o.ChoixMusique = OctetMusique();
     o.EffetsSonores = EffetsSonores() ? 1 : 0;
     try {
@@ -205,7 +205,7 @@ void TMainForm::keyPressEvent(QKeyEvent* e) {
     // A shortcut of the menu bar belongs to the menu, even while its item is disabled.
     if (RaccourciDuMenu(e))
         return;
-    if (GestionClavier == Clavier::Aucun) {
+    if (gestionClavier_ == Clavier::Aucun) {
         QMainWindow::keyPressEvent(e);
         return;
     }
@@ -266,11 +266,11 @@ void TMainForm::EditeurSBClick() {
     NiveauJeuModifie = false;
     effacesDuJeu_.clear();
     MontreVueEditeur();
-    Editeur->EditeurSBClick();
+    editeur_->EditeurSBClick();
 }
 
 void TMainForm::MontreVueEditeur() {
-    GestionClavier = Clavier::Aucun;
+    gestionClavier_ = Clavier::Aucun;
     InstalleVue(Vue::Editeur);
     SBPanel->hide();
     SwapPanel->hide();

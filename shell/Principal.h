@@ -65,7 +65,6 @@ class TMainForm : public QMainWindow, public HoteLecteur, public HoteEditeur {
     enum class Vue { Jeu, Editeur, Test };
     Vue VueCourante() const { return Vue_; }
     enum class Clavier { Aucun, Jeu, Test };
-    Clavier GestionClavier = Clavier::Aucun;
     void InstalleVue(Vue vue);
 
     // ---- Shared state
@@ -74,59 +73,14 @@ class TMainForm : public QMainWindow, public HoteLecteur, public HoteEditeur {
     const TJeu& JeuEnCours() const { return jeu_; }
     // The copy of the game's level on which its solution is replayed.
     const TNiveauEnJeu& NiveauSoluce() const;
-    TTouches Touches;
-    std::string Frappe; // the last keys typed in play, newest first, at most 12
-    QString NomGraphisme;
-    bool GraphismeAuto = false;
-    RechercheGraph Recherche;
-    uint8_t RangSon = 0;
-    bool NiveauJeuModifie = false;
-
-    // ---- Controls (named as the objects they are)
-    QWidget* SBPanel;
-    QToolButton* NouveauSB;
-    QToolButton* RecommencerSB;
-    QToolButton* AnnulerSB;
-    QToolButton* ChargerSB;
-    QToolButton* EnregistrerSB;
-    QToolButton* EffacerSB;
-    QToolButton* EditeurSB;
-    QToolButton* SolutionSB;
-    QToolButton* AboutSB;
-    QLabel* Nomdujoueur;
-    QWidget* PanelEdit;
-    QWidget* MainPanel;
-    ImageWidget* ImgFond;
-    TPeintrePlateau& Peintre() { return *peintre_; } // draws on ImgFond
-    QWidget* SwapPanel;
-    ImageWidget* ImgSwap;
-    QLabel* LabelLevel;
-    QWidget* EditNivPanel;
-
-    // ---- Menus of the play view
-    QMenu* JeuMenu;
-    QMenu* OptionsMenu;
-    QMenu* AideMenu;
-    QMenu* MusiqueMenu;
-    QAction* NouveauM;
-    QAction* RecommencerM;
-    QAction* AnnulerM;
-    QAction* ChargerM;
-    QAction* EnregistrerM;
-    QAction* EffacerM;
-    QAction* QuitterM;
-    QAction* RedefTouchesM;
-    QAction* Graphisme1;
-    QAction* Mus[21] = {}; // Mus[1] to Mus[20]; Mus[0] unused
-    QAction* MusRandom;
-    QAction* MusOff;
-    QAction* SonM;
-    QAction* EditeurM;
-    QAction* Aide2M;
-    QAction* AproposM;
-    std::unique_ptr<TAudio> Audio;
-    TMusique* Musique = nullptr;
-    TEditeur* Editeur = nullptr;
+    Clavier GestionClavier() const { return gestionClavier_; } // who takes the keys
+    const TTouches& Touches() const { return touches_; }
+    const std::string& Frappe() const { return frappe_; } // the last keys typed in play
+    bool GraphismeAuto() const { return graphismeAuto_; }
+    TPeintrePlateau& Peintre() { return *peintre_; } // draws on the board
+    const TAudio* Audio() const { return audio_.get(); }
+    const TMusique* Musique() const { return musique_; }
+    uint8_t RangSon() const { return rangSon_; } // the rank of the sound playing
 
     // ---- Play (shell)
     // Puts a level on the board. charge: the level was just read from its file, so the
@@ -203,8 +157,6 @@ class TMainForm : public QMainWindow, public HoteLecteur, public HoteEditeur {
     void AfficheTest(const TNiveau& niveau) override;
     bool ClavierAuTest() const override;
     void CoupeClavier() override;
-    // The top-level menu items of each view: play, editor, test.
-    QList<QAction*> MenusDeVue[3];
 
     // ---- Secondary windows
     void AproposMClick();
@@ -235,6 +187,64 @@ class TMainForm : public QMainWindow, public HoteLecteur, public HoteEditeur {
     void RendLeJeu() override;
     void RetireClavier() override;
     void MontreActif(bool montre) override;
+    void ActiveMenusDuJeu(bool actifs);
+
+    // ---- State
+    Clavier gestionClavier_ = Clavier::Aucun;
+    TTouches touches_;
+    std::string frappe_; // the last keys typed in play, newest first, at most 12
+    QString NomGraphisme;
+    bool graphismeAuto_ = false;
+    RechercheGraph Recherche;
+    uint8_t rangSon_ = 0;
+    bool NiveauJeuModifie = false;
+    std::unique_ptr<TAudio> audio_;
+    TMusique* musique_ = nullptr;
+    TEditeur* editeur_ = nullptr;
+    // The top-level menu items of each view: play, editor, test.
+    QList<QAction*> MenusDeVue[3];
+
+    // ---- Controls (named as the objects they are)
+    QWidget* SBPanel;
+    QToolButton* NouveauSB;
+    QToolButton* RecommencerSB;
+    QToolButton* AnnulerSB;
+    QToolButton* ChargerSB;
+    QToolButton* EnregistrerSB;
+    QToolButton* EffacerSB;
+    QToolButton* EditeurSB;
+    QToolButton* SolutionSB;
+    QToolButton* AboutSB;
+    QLabel* Nomdujoueur;
+    QWidget* PanelEdit;
+    QWidget* MainPanel;
+    ImageWidget* ImgFond;
+    QWidget* SwapPanel;
+    ImageWidget* ImgSwap;
+    QLabel* LabelLevel;
+    QWidget* EditNivPanel;
+
+    // ---- Menus of the play view
+    QMenu* JeuMenu;
+    QMenu* OptionsMenu;
+    QMenu* AideMenu;
+    QMenu* MusiqueMenu;
+    QAction* NouveauM;
+    QAction* RecommencerM;
+    QAction* AnnulerM;
+    QAction* ChargerM;
+    QAction* EnregistrerM;
+    QAction* EffacerM;
+    QAction* QuitterM;
+    QAction* RedefTouchesM;
+    QAction* Graphisme1;
+    QAction* Mus[21] = {}; // Mus[1] to Mus[20]; Mus[0] unused
+    QAction* MusRandom;
+    QAction* MusOff;
+    QAction* SonM;
+    QAction* EditeurM;
+    QAction* Aide2M;
+    QAction* AproposM;
 
     TDelais delais_;
     QString DossierDonnees_;

@@ -93,7 +93,7 @@ class TestEditeur : public QObject {
         QCOMPARE(resolu, QString("Niveau résolu en 2 codes.\nLa solution est enregistrée."));
         QVERIFY(!s.e->AnnulerTest->isEnabled()); // never back over the solved level
         QVERIFY(NiveauFini(s.e->NiveauTeste().Niveau()));
-        QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
+        QCOMPARE(s.f->GestionClavier(), TMainForm::Clavier::Aucun);
         TSoluce lecteur;
         lecteur.NomFichier = "NOUVEAU";
         QVERIFY(LitIndex(d.chemin(), lecteur, 1));
@@ -318,7 +318,7 @@ class TestEditeur : public QObject {
         QCOMPARE(listes[1], listes[0]);
         QCOMPARE(s.f->JeuEnCours().Niveau().NomFichier, std::string("a\xE9\xE9\xE9\xE9"));
         QCOMPARE(NombreNiveaux(s.f->JeuEnCours().Niveau()), 1);
-        QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
+        QCOMPARE(s.f->GestionClavier(), TMainForm::Clavier::Jeu);
         QCOMPARE(descriptions, QStringList({"à aéééé"}));
     }
 
@@ -346,7 +346,7 @@ class TestEditeur : public QObject {
         QVERIFY(messages.isEmpty());
         QCOMPARE(s.f->VueCourante(), TMainForm::Vue::Jeu);
         QVERIFY(s.f->JeuEnCours().Niveau().NomFichier.empty());
-        QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
+        QCOMPARE(s.f->GestionClavier(), TMainForm::Clavier::Aucun);
         QVERIFY(Etiquette(*s.f, "LabelLevel")->text().isEmpty());
     }
 
@@ -390,7 +390,7 @@ class TestEditeur : public QObject {
             // The level in play moved down to number 1 and is still the same level.
             QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 1);
             QCOMPARE(Etiquette(*s.f, "LabelLevel")->text(), QString("Niveau n° 1"));
-            QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
+            QCOMPARE(s.f->GestionClavier(), TMainForm::Clavier::Jeu);
             QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 3, 0), CaseZelmite);
         }
     }
@@ -472,13 +472,13 @@ class TestEditeur : public QObject {
             s.e->EffaceNiv->trigger();
             s.e->BitBtn1->click();
             if (!c.joue) {
-                QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Aucun);
+                QCOMPARE(s.f->GestionClavier(), TMainForm::Clavier::Aucun);
                 QVERIFY(Etiquette(*s.f, "LabelLevel")->text().isEmpty());
                 continue;
             }
             QCOMPARE(NumeroNiveau(s.f->JeuEnCours().Niveau()), 2);
             QCOMPARE(Etiquette(*s.f, "LabelLevel")->text(), QString("Niveau n° 2"));
-            QCOMPARE(s.f->GestionClavier, TMainForm::Clavier::Jeu);
+            QCOMPARE(s.f->GestionClavier(), TMainForm::Clavier::Jeu);
             QCOMPARE(s.f->JeuEnCours().Niveau().PosBoule, (TPosition{0, 0})); // from its start
             QCOMPARE(LitCase(s.f->JeuEnCours().Niveau(), 4, 0), CaseZelmite); // the former level 3
         }

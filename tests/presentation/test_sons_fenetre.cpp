@@ -45,14 +45,14 @@ class TestSonsFenetre : public QObject {
         EcritWav(d.chemin() / "zelmite.wav", 300ms);
         d.Ensemble("UN", {{"o.*.*#", "", "x", "", "*"}});
         TMainForm f(d.qchemin(), DelaisDeTest());
-        QVERIFY(f.Audio->actif());
-        QCOMPARE(f.Audio->sonEnCours(), d.chemin() / "PILO.WAV");
+        QVERIFY(f.Audio()->actif());
+        QCOMPARE(f.Audio()->sonEnCours(), d.chemin() / "PILO.WAV");
         f.show();
         Bouton(f, "NouveauSB")->click();
         // The move sound is dropped while the start-up sound plays; a gem cuts through.
         QTest::keyClick(&f, Qt::Key_Right);
-        QCOMPARE(f.Audio->sonEnCours(), d.chemin() / "zelmite.wav");
-        QCOMPARE(int(f.RangSon), 1);
+        QCOMPARE(f.Audio()->sonEnCours(), d.chemin() / "zelmite.wav");
+        QCOMPARE(int(f.RangSon()), 1);
     }
 
     void menuDeMusique() {
@@ -63,18 +63,18 @@ class TestSonsFenetre : public QObject {
         {
             TMainForm f(d.qchemin(), DelaisDeTest());
             QVERIFY(Action(f, qPrintable(QString("Mus%1").arg(7)))->isChecked());
-            QCOMPARE(f.Musique->morceauCourant(), 7);
+            QCOMPARE(f.Musique()->morceauCourant(), 7);
             Action(f, qPrintable(QString("Mus%1").arg(7)))
                 ->trigger(); // the current piece again: nothing changes
-            QCOMPARE(f.Musique->morceauCourant(), 7);
+            QCOMPARE(f.Musique()->morceauCourant(), 7);
             Action(f, qPrintable(QString("Mus%1").arg(3)))->trigger();
-            QCOMPARE(f.Musique->morceauCourant(), 3);
+            QCOMPARE(f.Musique()->morceauCourant(), 3);
             QString texte;
             RepondMessage("OK", &texte);
             Action(f, qPrintable(QString("Mus%1").arg(12)))
                 ->trigger(); // no 12.mid: the error box, and piece 3 stays current
             QVERIFY(texte.contains("12.mid"));
-            QCOMPARE(f.Musique->morceauCourant(), 3);
+            QCOMPARE(f.Musique()->morceauCourant(), 3);
             f.close();
         }
         QCOMPARE(OctetEcrit(d), 3);
@@ -82,9 +82,9 @@ class TestSonsFenetre : public QObject {
         {
             TMainForm f(d.qchemin(), DelaisDeTest());
             Action(f, "MusOff")->trigger();
-            QCOMPARE(f.Musique->morceauCourant(), 0);
+            QCOMPARE(f.Musique()->morceauCourant(), 0);
             Action(f, "MusRandom")->trigger(); // from silence, random play starts a piece at once
-            QVERIFY(f.Musique->morceauCourant() >= 1 && f.Musique->morceauCourant() <= 20);
+            QVERIFY(f.Musique()->morceauCourant() >= 1 && f.Musique()->morceauCourant() <= 20);
             f.close();
         }
         QCOMPARE(OctetEcrit(d), 21);

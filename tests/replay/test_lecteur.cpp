@@ -99,7 +99,7 @@ class TestLecteur : public QObject {
         TapeCode(f);
         QTRY_VERIFY_WITH_TIMEOUT(l.SolutionSB->isEnabled(), 2500);
         QCOMPARE(l.SolutionSB->toolTip(), QString("Solution disponible"));
-        QVERIFY(f.Frappe.empty());
+        QVERIFY(f.Frappe().empty());
 
         l.TrackBar->setValue(9);
         l.SolutionSB->click();

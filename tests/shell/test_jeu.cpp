@@ -74,7 +74,7 @@ class TestJeu : public QObject {
         for (QAction* a : f->menuBar()->actions())
             menus << a->text();
         QCOMPARE(menus, QStringList({"&Jeu", "&Options", "&Editeur de Niveaux", "&Aide"}));
-        QCOMPARE(f->Touches, (TTouches{38, 40, 37, 39, 32}));
+        QCOMPARE(f->Touches(), (TTouches{38, 40, 37, 39, 32}));
         QCOMPARE(Pixel(*f, 3, 3), CouleurFond);
     }
 
@@ -115,7 +115,7 @@ class TestJeu : public QObject {
         QVERIFY(video);
         QVERIFY(Etiquette(*f, "LabelLevel")->text().isEmpty());
         QVERIFY(Bouton(*f, "EnregistrerSB")->isEnabled());
-        QCOMPARE(f->GestionClavier, TMainForm::Clavier::Aucun);
+        QCOMPARE(f->GestionClavier(), TMainForm::Clavier::Aucun);
         QCOMPARE(Pixel(*f, 0, 0), CouleurFond);
     }
 
@@ -207,7 +207,7 @@ class TestJeu : public QObject {
         }
         QVERIFY(f->isVisible());
         QCOMPARE(f->VueCourante(), TMainForm::Vue::Jeu);
-        QCOMPARE(f->Frappe.substr(0, 4), std::string("' QJ")); // newest first, no F5
+        QCOMPARE(f->Frappe().substr(0, 4), std::string("' QJ")); // newest first, no F5
         QVERIFY(!f->JeuEnCours().Boule()); // Space handed over to the square, which went right
         QCOMPARE(f->JeuEnCours().Niveau().PosCarre, (TPosition{15, 2}));
         QCOMPARE(Menu(*f, "MusiqueMenu")->title(), QString("&Musique"));
@@ -322,7 +322,7 @@ class TestJeu : public QObject {
         RepondMessage("OK", &texte);
         auto f = Ouvre(d);
         QCOMPARE(texte, QString("Erreur d'E/S 2 : fichier introuvable (options.dat)"));
-        QCOMPARE(f->Touches, TTouches{});
+        QCOMPARE(f->Touches(), TTouches{});
         d.Ensemble("UN", {Niveau1});
         Bouton(*f, "NouveauSB")->click(); // still usable, drawn without bitmaps
         QCOMPARE(Etiquette(*f, "LabelLevel")->text(), QString("Niveau n° 1"));
@@ -350,7 +350,7 @@ class TestJeu : public QObject {
         Bouton(*f, "NouveauSB")->click();
         QVERIFY(texte.contains("niveaux/BAD.niv"));
         QVERIFY(f->JeuEnCours().Niveau().NomFichier.empty());
-        QCOMPARE(f->GestionClavier, TMainForm::Clavier::Aucun);
+        QCOMPARE(f->GestionClavier(), TMainForm::Clavier::Aucun);
         QTest::keyClick(f.get(), Qt::Key_Right); // nothing to move, nothing breaks
     }
 
@@ -365,7 +365,7 @@ class TestJeu : public QObject {
         EcritOptions(d.chemin(), d.options);
         d.Ensemble("CINQ", std::vector<std::vector<std::string>>(5, Niveau1));
         auto f = Ouvre(d);
-        QVERIFY(f->GraphismeAuto);
+        QVERIFY(f->GraphismeAuto());
         QCOMPARE(Action(*f, "Graphisme1")->text(), QString("&Graphisme (actuellement: p)"));
         Bouton(*f, "NouveauSB")->click();
         QList<QColor> fonds{Pixel(*f, 8, 8)};

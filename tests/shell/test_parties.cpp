@@ -233,7 +233,7 @@ class TestParties : public QObject {
         messages = MessagesPendant([&] { Bouton(*f, "NouveauSB")->click(); });
         QCOMPARE(messages.size(), 1);
         QCOMPARE(NumeroNiveau(f->JeuEnCours().Niveau()), 2); // the game goes on where it was
-        QCOMPARE(f->GestionClavier, TMainForm::Clavier::Jeu);
+        QCOMPARE(f->GestionClavier(), TMainForm::Clavier::Jeu);
 
         RepondMessage("Non");
         f->close();

@@ -105,11 +105,11 @@ class TestTextes : public QObject {
         };
         verifie(f.get(), "jeu");
         Bouton(*f, "EditeurSB")->click();
-        f->Editeur->ChargeNivSB->setEnabled(true);
+        Bouton(*f, "ChargeNivSB")->setEnabled(true);
         for (QWidget* w : {static_cast<QWidget*>(Controle<QWidget>(*f, "EditNivPanel"))})
             w->show();
         verifie(f.get(), "editeur");
-        f->Editeur->BitBtn1->click();
+        Controle<QPushButton>(*f, "BitBtn1")->click();
 
         TChoisiNiv choix(d.qchemin(), f.get());
         verifie(&choix, "ChoisiNiv");

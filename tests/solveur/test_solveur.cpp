@@ -1,6 +1,7 @@
 // The solver against an exhaustive search on small boards, and on boards whose optimum is known.
 #include "DossierTemporaire.h"
 #include "Plateau.h"
+#include "PlateauAleatoire.h"
 #include "Relaxation.h"
 #include "Soluce.h"
 #include "Solveur.h"
@@ -219,6 +220,31 @@ TEST(Relaxation, NeSurestimeJamais) {
         }
     }
     EXPECT_GT(verifies, 1000);
+}
+
+// The bound tables of a board of 20 gems take a while: the caller's flag or the time limit stops
+// them between two steps, and the solver then answers at once, without searching.
+TEST(Relaxation, SArreteALaDemande) {
+    std::mt19937 alea(2026);
+    const TNiveau n = PlateauAleatoire(alea, 20, 0.12);
+    const solveur::Plateau p(n);
+    int questions = 0;
+    EXPECT_TRUE(solveur::Relaxation(p, [&] { return ++questions < 0; }).complete());
+    ASSERT_GT(questions, 10);
+    for (int arret : {1, questions / 2, questions}) {
+        int posees = 0;
+        const solveur::Relaxation r(p, [&] { return ++posees == arret; });
+        EXPECT_FALSE(r.complete());
+        EXPECT_EQ(posees, arret) << "asked again after the stop";
+    }
+
+    std::atomic<bool> annule{true};
+    OptionsSolveur o;
+    o.annulation = &annule;
+    const ResultatSolveur r = Resous(n, o);
+    EXPECT_EQ(r.verdict, VerdictSolveur::Annule);
+    EXPECT_EQ(r.etatsDeveloppes, 0u);
+    EXPECT_TRUE(r.coups.empty());
 }
 
 struct CasConnu {

@@ -53,7 +53,8 @@ int Glissade(const Plateau& p, int b, int s, int d) {
 } // namespace
 
 ChaineCarre::ChaineCarre(const Plateau& p, const Relaxation& r, std::vector<int> zelmites,
-                         const std::vector<bool>& atteignables)
+                         const std::vector<bool>& atteignables, const Arret& arret,
+                         std::vector<uint8_t>& brouillon)
     : zelmites_(std::move(zelmites)), numeroCarre_(NbCases, -1) {
     for (int z : zelmites_)
         places_.push_back(r.PlaceApresDeplacement(z));
@@ -67,7 +68,7 @@ ChaineCarre::ChaineCarre(const Plateau& p, const Relaxation& r, std::vector<int>
     largeur_ = int((carres_.size() + 15) / 16 * 16);
     CalculeDistancesFixes(p);
     CalculeEcarts(p, r, atteignables);
-    CalculeParcours();
+    complete_ = CalculeParcours(arret, brouillon);
 }
 
 void ChaineCarre::CalculeDistancesFixes(const Plateau& p) {
@@ -89,14 +90,15 @@ void ChaineCarre::CalculeDistancesFixes(const Plateau& p) {
             dist.fill(Infini);
             const int cz = p.caseZelmite(zelmites_[f]);
             file.clear();
-            for (int b = 0; b < NbCases; ++b)
-                if (!p.mur(b) && b != s)
-                    for (int d = 0; d < 4; ++d)
-                        if (Plateau::RangSurRayon(b, d, cz, Glissade(p, b, s, d)) >= 0 &&
-                            dist[b] == Infini) {
-                            dist[b] = 1;
-                            file.push_back(b);
-                        }
+            // Seeds: the cells from which a direction leads to the gem, the square not on the way.
+            for (int d = 0; d < 4 && cz != s; ++d) {
+                const Rayon& arriere = p.rayon(cz, Oppose(d));
+                for (int j = 0; j < arriere.longueur && arriere.cases[j] != s; ++j)
+                    if (const int b = arriere.cases[j]; dist[b] == Infini) {
+                        dist[b] = 1;
+                        file.push_back(b);
+                    }
+            }
             for (std::size_t t = 0; t < file.size(); ++t)
                 for (const uint8_t b : avant[file[t]])
                     if (dist[b] == Infini) {
@@ -152,14 +154,16 @@ void ChaineCarre::CalculeEcarts(const Plateau& p, const Relaxation& r,
     }
 }
 
-void ChaineCarre::CalculeParcours() {
+bool ChaineCarre::CalculeParcours(const Arret& arret, std::vector<uint8_t>& calcul) {
     // Computed with the squares innermost, one pass over them per next gem, then turned so that
     // the entries a state reads (one square, one subset, every first gem) are together.
     const int k = taille();
     const std::size_t lignes = (std::size_t(1) << k) * k;
-    std::vector<uint8_t> calcul(lignes * largeur_, Infini);
+    calcul.assign(lignes * largeur_, Infini);
     parcoursLibre_.assign(lignes, Infini);
-    for (uint32_t ens = 1; ens < (1u << k); ++ens)
+    for (uint32_t ens = 1; ens < (1u << k); ++ens) {
+        if (ens % 256 == 0 && Arrete(arret))
+            return false;
         for (uint32_t x = ens; x; x &= x - 1) {
             const int f = std::countr_zero(x);
             const uint32_t reste = ens & ~(1u << f);
@@ -175,17 +179,26 @@ void ChaineCarre::CalculeParcours() {
             }
             parcoursLibre_[Indice(ens, f)] = MinDeLigne(ligne, largeur_);
         }
-    // The turn goes by blocks of 64 rows, which stay in the cache while each column is written.
+    }
+    // The turn goes by blocks of 16 rows and 16 squares.
     const std::size_t nbCarres = carres_.size(), largeur = largeur_;
     parcours_.assign(nbCarres * lignes, Infini);
     uint8_t* vers = parcours_.data();
     const uint8_t* de = calcul.data();
-    for (std::size_t debut = 0; debut < lignes; debut += 64) {
-        const std::size_t fin = std::min(lignes, debut + 64);
+    const std::size_t pleines = lignes / 16 * 16;
+    for (std::size_t i0 = 0; i0 < pleines; i0 += 16)
+        for (std::size_t q0 = 0; q0 < nbCarres; q0 += 16) {
+            std::array<Octets, 16> bloc;
+            for (std::size_t j = 0; j < 16; ++j)
+                bloc[j] = Charge(de + (i0 + j) * largeur + q0);
+            Tourne(bloc);
+            for (std::size_t j = 0; j < 16 && q0 + j < nbCarres; ++j)
+                Range(vers + (q0 + j) * lignes + i0, bloc[j]);
+        }
+    for (std::size_t i = pleines; i < lignes; ++i)
         for (std::size_t q = 0; q < nbCarres; ++q)
-            for (std::size_t i = debut; i < fin; ++i)
-                vers[q * lignes + i] = de[i * largeur + q];
-    }
+            vers[q * lignes + i] = de[i * largeur + q];
+    return true;
 }
 
 void ChaineCarre::Precharge(int boule, int carre, uint32_t ens) const {

@@ -7,6 +7,7 @@
 // square can reach.
 #pragma once
 
+#include "Arret.h"
 #include "Plateau.h"
 
 #include <cstdint>
@@ -21,9 +22,13 @@ class Relaxation;
 class ChaineCarre {
   public:
     // zelmites: the gems of the chain (at most MaxChaineCarre); atteignables: the (ball, square)
-    // pairs the relaxed game reaches, [ball * NbCases + square].
+    // pairs the relaxed game reaches, [ball * NbCases + square]; arret: see Relaxation;
+    // brouillon: room for the computation, kept from one chain to the next.
     ChaineCarre(const Plateau& p, const Relaxation& r, std::vector<int> zelmites,
-                const std::vector<bool>& atteignables);
+                const std::vector<bool>& atteignables, const Arret& arret,
+                std::vector<uint8_t>& brouillon);
+
+    bool complete() const { return complete_; }
 
     int taille() const { return int(zelmites_.size()); }
 
@@ -42,8 +47,9 @@ class ChaineCarre {
     void CalculeDistancesFixes(const Plateau& p);
     void CalculeEcarts(const Plateau& p, const Relaxation& r,
                        const std::vector<bool>& atteignables);
-    void CalculeParcours();
+    bool CalculeParcours(const Arret& arret, std::vector<uint8_t>& calcul); // false when stopped
 
+    bool complete_ = false;
     std::vector<int> zelmites_;
     std::vector<int> places_; // each gem's place in Relaxation::LigneApresDeplacement
     // The square's cells, numbered q; the tables keep a multiple of 16 of them, the last ones

@@ -3,6 +3,7 @@
 // vector types of the compiler, no processor-specific code.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -47,6 +48,21 @@ inline uint8_t MinDe(Octets v) {
     }
     constexpr int bas = std::endian::native == std::endian::little ? 0 : 7; // the low byte
     return v[bas] < v[8 + bas] ? v[bas] : v[8 + bas];
+}
+
+// Turns a block of 16 x 16 bytes: m[i][j] becomes m[j][i]. Each round interleaves each row i < 8
+// with row i + 8, which rotates the eight bits of (row, column) by one: four rounds swap them.
+inline void Tourne(std::array<Octets, 16>& m) {
+    for (int tour = 0; tour < 4; ++tour) {
+        std::array<Octets, 16> t;
+        for (int i = 0; i < 8; ++i) {
+            t[2 * i] = __builtin_shufflevector(m[i], m[i + 8], 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5,
+                                               21, 6, 22, 7, 23);
+            t[2 * i + 1] = __builtin_shufflevector(m[i], m[i + 8], 8, 24, 9, 25, 10, 26, 11, 27, 12,
+                                                   28, 13, 29, 14, 30, 15, 31);
+        }
+        m = t;
+    }
 }
 
 } // namespace zorvane::solveur

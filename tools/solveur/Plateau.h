@@ -22,6 +22,11 @@ constexpr std::array<int8_t, 4> DX{DirectionsDesCoups[0].dx, DirectionsDesCoups[
 constexpr std::array<int8_t, 4> DY{DirectionsDesCoups[0].dy, DirectionsDesCoups[1].dy,
                                    DirectionsDesCoups[2].dy, DirectionsDesCoups[3].dy};
 
+// The opposite direction: up and down are 0 and 1, left and right 2 and 3.
+inline int Oppose(int d) {
+    return d ^ 1;
+}
+
 // Cells are numbered row by row: cell 16y + x.
 inline int Case(int x, int y) {
     return NbColonnes * y + x;

@@ -10,6 +10,7 @@
 // (a change of piece is then saved or moved later), so some optimal solution survives.
 #pragma once
 
+#include "Limites.h"
 #include "Plateau.h"
 #include "Relaxation.h"
 #include "Solveur.h"
@@ -102,9 +103,7 @@ template <int W> class Recherche {
     }
 
   private:
-    bool Annule() const {
-        return options_.annulation && options_.annulation->load(std::memory_order_relaxed);
-    }
+    bool Annule() const { return Annulee(options_); }
 
     void Signale(std::size_t f) const {
         if (options_.progression)
@@ -122,8 +121,7 @@ template <int W> class Recherche {
 
     // Checked every 4096 expansions: reading the clock costs more than an expansion.
     bool TempsEcoule(uint64_t developpes) const {
-        return options_.dureeMax.count() > 0 && developpes % 4096 == 0 &&
-               TempsFil() - debut_ > double(options_.dureeMax.count());
+        return developpes % 4096 == 0 && TempsDepasse(options_, debut_);
     }
 
     static void Pose(Cle<W>& c, int z) {

@@ -22,12 +22,17 @@ inline uint8_t Somme(uint8_t a, uint8_t b) {
     return uint8_t(std::min(Infini - 1, a + b));
 }
 
-// The relaxed game's moves, reversed: for each node, the nodes one move before it.
+// The relaxed game's moves, reversed: for each node, the nodes one move before it, the ball's moves
+// apart from the square's. A move's cost follows from its source: 1 for the active piece, 2 with a
+// change of piece.
 struct GrapheInverse {
-    std::vector<uint32_t> debut; // sources of node n: source[debut[n] .. debut[n + 1])
-    std::vector<uint32_t> source;
-    std::vector<uint8_t> cout;
-    std::vector<bool> carre; // a move of the square
+    struct Arcs {
+        std::vector<uint32_t> debut; // the sources of node n: sources[debut[n] .. debut[n + 1])
+        std::vector<uint32_t> sources;
+    };
+    Arcs boule, carre;
+    static int CoutBoule(uint32_t source) { return 2 - int(source & 1); }
+    static int CoutCarre(uint32_t source) { return 1 + int(source & 1); }
 };
 
 // Calls f(target, cost, whether the square moves) for every relaxed move from the node.
@@ -56,27 +61,28 @@ bool PairePossible(const Plateau& p, int b, int s) {
 GrapheInverse Inverse(const Plateau& p) {
     const int nbNoeuds = NbCases * NbCases * 2;
     GrapheInverse g;
-    g.debut.assign(nbNoeuds + 1, 0);
+    g.boule.debut.assign(nbNoeuds + 1, 0);
+    g.carre.debut.assign(nbNoeuds + 1, 0);
     auto pourChaqueArc = [&](auto&& f) {
         for (int b = 0; b < NbCases; ++b)
             for (int s = 0; s < NbCases; ++s)
                 if (PairePossible(p, b, s))
                     for (int a = 0; a < 2; ++a)
-                        Successeurs(p, b, s, a, [&](int cible, int c, bool carre) {
-                            f(Noeud(b, s, a), cible, c, carre);
+                        Successeurs(p, b, s, a, [&](int cible, int, bool carre) {
+                            f(carre ? g.carre : g.boule, Noeud(b, s, a), cible);
                         });
     };
-    pourChaqueArc([&](int, int cible, int, bool) { ++g.debut[cible + 1]; });
-    for (int n = 0; n < nbNoeuds; ++n)
-        g.debut[n + 1] += g.debut[n];
-    g.source.resize(g.debut[nbNoeuds]);
-    g.cout.resize(g.debut[nbNoeuds]);
-    g.carre.resize(g.debut[nbNoeuds]);
-    std::vector<uint32_t> place(g.debut.begin(), g.debut.end() - 1);
-    pourChaqueArc([&](int n, int cible, int c, bool carre) {
-        g.source[place[cible]] = uint32_t(n);
-        g.carre[place[cible]] = carre;
-        g.cout[place[cible]++] = uint8_t(c);
+    pourChaqueArc([&](GrapheInverse::Arcs& arcs, int, int cible) { ++arcs.debut[cible + 1]; });
+    std::vector<uint32_t> placeBoule, placeCarre;
+    for (auto [arcs, place] : {std::pair{&g.boule, &placeBoule}, {&g.carre, &placeCarre}}) {
+        for (int n = 0; n < nbNoeuds; ++n)
+            arcs->debut[n + 1] += arcs->debut[n];
+        arcs->sources.resize(arcs->debut[nbNoeuds]);
+        place->assign(arcs->debut.begin(), arcs->debut.end() - 1);
+    }
+    pourChaqueArc([&](GrapheInverse::Arcs& arcs, int n, int cible) {
+        std::vector<uint32_t>& place = &arcs == &g.boule ? placeBoule : placeCarre;
+        arcs.sources[place[cible]++] = uint32_t(n);
     });
     return g;
 }
@@ -88,20 +94,24 @@ void Rebours(const GrapheInverse& g, std::vector<uint8_t>& dist, bool bouleSeule
     for (uint32_t n = 0; n < dist.size(); ++n)
         if (dist[n] != Infini)
             seaux[dist[n]].push_back(n);
+    auto relache = [&](const GrapheInverse::Arcs& arcs, uint32_t m, int c, auto cout) {
+        for (uint32_t e = arcs.debut[m]; e < arcs.debut[m + 1]; ++e) {
+            const uint32_t n = arcs.sources[e];
+            const int nc = std::min(c + cout(n), Infini - 1);
+            if (nc < dist[n]) {
+                dist[n] = uint8_t(nc);
+                seaux[nc].push_back(n);
+            }
+        }
+    };
     for (int c = 0; c < Infini; ++c) {
         for (std::size_t i = 0; i < seaux[c].size(); ++i) {
             const uint32_t m = seaux[c][i];
             if (dist[m] != c)
                 continue;
-            for (uint32_t e = g.debut[m]; e < g.debut[m + 1]; ++e) {
-                if (bouleSeule && g.carre[e])
-                    continue;
-                const int nc = std::min(c + g.cout[e], Infini - 1);
-                if (nc < dist[g.source[e]]) {
-                    dist[g.source[e]] = uint8_t(nc);
-                    seaux[nc].push_back(g.source[e]);
-                }
-            }
+            relache(g.boule, m, c, GrapheInverse::CoutBoule);
+            if (!bouleSeule)
+                relache(g.carre, m, c, GrapheInverse::CoutCarre);
         }
         seaux[c].clear();
     }
@@ -131,7 +141,7 @@ std::vector<bool> PairesAtteignables(const Plateau& p) {
 
 } // namespace
 
-Relaxation::Relaxation(const Plateau& p)
+Relaxation::Relaxation(const Plateau& p, const Arret& arret)
     : nbZelmites_(p.nbZelmites()), atteignables_(PairesAtteignables(p)) {
     // The chains that follow the square: the gems spread over the board and, when there are
     // more, two chains over those left out, each completed with every other gem of the first.
@@ -160,12 +170,20 @@ Relaxation::Relaxation(const Plateau& p)
                 placeApres_[chaine[i]] = nbSuivies_++;
         }
     }
-    CalculeDistances(p);
+    if (!CalculeDistances(p, arret))
+        return;
     CalculeEcarts(p);
-    CalculeChaine();
+    if (!CalculeChaine(arret))
+        return;
     CalculeOctets();
-    for (auto& chaine : suivies)
-        chainesCarre_.push_back(std::make_unique<ChaineCarre>(p, *this, chaine, atteignables_));
+    std::vector<uint8_t> brouillon;
+    for (auto& chaine : suivies) {
+        chainesCarre_.push_back(
+            std::make_unique<ChaineCarre>(p, *this, chaine, atteignables_, arret, brouillon));
+        if (!chainesCarre_.back()->complete())
+            return;
+    }
+    complete_ = true;
 }
 
 Relaxation::~Relaxation() = default;
@@ -194,32 +212,35 @@ std::vector<int> Relaxation::Eparpillees(const Plateau& p, int nombre) const {
     return choisies;
 }
 
-void Relaxation::CalculeDistances(const Plateau& p) {
+bool Relaxation::CalculeDistances(const Plateau& p, const Arret& arret) {
     distances_.assign(std::size_t(NbCases) * NbCases * nbZelmites_, Infini);
     apresDeplacement_.assign(std::size_t(NbCases) * NbCases * nbSuivies_, Infini);
     if (nbZelmites_ == 0)
-        return;
+        return true;
     const GrapheInverse g = Inverse(p);
     std::vector<uint8_t> dist(NbCases * NbCases * 2), deplace(dist.size());
     std::vector<std::vector<uint32_t>> seaux(Infini);
     for (int z = 0; z < nbZelmites_; ++z) {
-        // Seeds: the nodes from which one ball move crosses the gem.
+        if (Arrete(arret))
+            return false;
+        // Seeds: the nodes from which one ball move crosses the gem, the ball on a cell from which
+        // a direction leads to the gem and the square anywhere but on the way.
         std::fill(dist.begin(), dist.end(), Infini);
         const int cz = p.caseZelmite(z);
-        for (int b = 0; b < NbCases; ++b)
-            for (int s = 0; s < NbCases; ++s) {
-                if (!PairePossible(p, b, s))
-                    continue;
-                for (int d = 0; d < 4; ++d) {
-                    const Rayon& r = p.rayon(b, d);
-                    const int rang = Plateau::RangSurRayon(b, d, s, r.longueur);
-                    const int k = rang >= 0 ? rang : r.longueur;
-                    if (Plateau::RangSurRayon(b, d, cz, k) >= 0) {
+        for (int d = 0; d < 4; ++d) {
+            const Rayon& arriere = p.rayon(cz, Oppose(d));
+            std::array<bool, NbCases> surLeChemin{};
+            surLeChemin[cz] = true;
+            for (int j = 0; j < arriere.longueur; ++j) {
+                const int b = arriere.cases[j];
+                for (int s = 0; s < NbCases; ++s)
+                    if (s != b && !p.mur(s) && !surLeChemin[s]) {
                         dist[Noeud(b, s, 1)] = 1;
                         dist[Noeud(b, s, 0)] = 2;
                     }
-                }
+                surLeChemin[b] = true;
             }
+        }
         Rebours(g, dist, false, seaux);
         for (int b = 0; b < NbCases; ++b)
             for (int s = 0; s < NbCases; ++s)
@@ -231,16 +252,18 @@ void Relaxation::CalculeDistances(const Plateau& p) {
         // before it only ball moves, whose crossings do not count yet.
         std::fill(deplace.begin(), deplace.end(), Infini);
         for (uint32_t m = 0; m < dist.size(); ++m)
-            for (uint32_t e = g.debut[m]; e < g.debut[m + 1]; ++e)
-                if (g.carre[e])
-                    deplace[g.source[e]] =
-                        std::min(deplace[g.source[e]], Somme(g.cout[e], dist[m]));
+            for (uint32_t e = g.carre.debut[m]; e < g.carre.debut[m + 1]; ++e) {
+                const uint32_t n = g.carre.sources[e];
+                deplace[n] =
+                    std::min(deplace[n], Somme(uint8_t(GrapheInverse::CoutCarre(n)), dist[m]));
+            }
         Rebours(g, deplace, true, seaux);
         for (int b = 0; b < NbCases; ++b)
             for (int s = 0; s < NbCases; ++s)
                 apresDeplacement_[(std::size_t(b) * NbCases + s) * nbSuivies_ + place] =
                     deplace[Noeud(b, s, 1)];
     }
+    return true;
 }
 
 void Relaxation::CalculeEcarts(const Plateau& p) {
@@ -284,7 +307,7 @@ void Relaxation::CalculeEcarts(const Plateau& p) {
         }
 }
 
-void Relaxation::CalculeChaine() {
+bool Relaxation::CalculeChaine(const Arret& arret) {
     // Held-Karp from the smaller subsets up: once the orders over a subset are known, they give
     // the orders over that subset and one more gem before it, for every such gem at once.
     const int c = int(chaine_.size());
@@ -298,6 +321,8 @@ void Relaxation::CalculeChaine() {
         parcours_[(std::size_t(1) << f) * c + f] = 0;
     const uint32_t tous = (1u << c) - 1;
     for (uint32_t ens = 1; ens < tous; ++ens) {
+        if (ens % 4096 == 0 && Arrete(arret))
+            return false;
         const uint8_t* ligne = &parcours_[std::size_t(ens) * c];
         Octets bas = Tous(Infini), haut = Tous(Infini);
         for (uint32_t x = ens; x; x &= x - 1) {
@@ -314,6 +339,7 @@ void Relaxation::CalculeChaine() {
             parcours_[std::size_t(ens | 1u << f) * c + f] = avant[f];
         }
     }
+    return true;
 }
 
 void Relaxation::CalculeOctets() {

@@ -12,6 +12,7 @@
 //   the board holds more gems.
 #pragma once
 
+#include "Arret.h"
 #include "ChaineCarre.h"
 #include "Plateau.h"
 
@@ -27,7 +28,9 @@ constexpr int MaxChaine = 20;
 
 class Relaxation {
   public:
-    explicit Relaxation(const Plateau& p);
+    // arret is asked between the steps of the computation; once it says yes, the tables stay
+    // incomplete and must not be used.
+    explicit Relaxation(const Plateau& p, const Arret& arret = {});
     ~Relaxation();
 
     uint8_t Distance(int z, int boule, int carre) const {
@@ -42,6 +45,9 @@ class Relaxation {
         return &apresDeplacement_[(std::size_t(boule) * NbCases + carre) * nbSuivies_];
     }
     int PlaceApresDeplacement(int z) const { return placeApres_[z]; }
+
+    // Whether every table was computed.
+    bool complete() const { return complete_; }
 
     // The bound for a ball-active state whose key holds the remaining gems (bit z + 16 of the
     // words). Infini when a remaining gem can never be collected.
@@ -59,12 +65,14 @@ class Relaxation {
     Ensembles EnsemblesRestants(const uint64_t* cle, int nbMots) const;
     void CalculeOctets();
 
-    void CalculeDistances(const Plateau& p);
+    // Each false when stopped before the end.
+    bool CalculeDistances(const Plateau& p, const Arret& arret);
     // Up to `nombre` gems spread over the board, the one farthest from the start first.
     std::vector<int> Eparpillees(const Plateau& p, int nombre) const;
     void CalculeEcarts(const Plateau& p);
-    void CalculeChaine();
+    bool CalculeChaine(const Arret& arret);
 
+    bool complete_ = false;
     int nbZelmites_;
     std::vector<uint8_t> distances_; // [boule][carre][gem]
     std::vector<int8_t> rangChaine_; // gem -> its place in the chain, -1 outside

@@ -1,5 +1,6 @@
 #include "Solveur.h"
 
+#include "Limites.h"
 #include "Plateau.h"
 #include "Recherche.h"
 #include "Relaxation.h"
@@ -12,7 +13,13 @@ namespace {
 template <int W>
 ResultatSolveur ResousAvec(const solveur::Plateau& p, const OptionsSolveur& options) {
     const double debut = solveur::TempsFil();
-    const solveur::Relaxation relaxation(p);
+    const solveur::Relaxation relaxation(
+        p, [&] { return solveur::Annulee(options) || solveur::TempsDepasse(options, debut); });
+    if (!relaxation.complete()) { // stopped before the search could begin
+        ResultatSolveur res;
+        res.verdict = solveur::Annulee(options) ? VerdictSolveur::Annule : VerdictSolveur::Abandon;
+        return res;
+    }
     return solveur::Recherche<W>(p, relaxation, options, debut).Lance();
 }
 

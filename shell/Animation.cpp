@@ -2,9 +2,9 @@
 // a level and shows it, for the game, the level test and the replay alike.
 #include "Editeur.h"
 #include "ImageWidget.h"
+#include "MainForm.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 
 #include <QAction>
 #include <QToolButton>

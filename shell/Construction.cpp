@@ -4,9 +4,9 @@
 #include "Editeur.h"
 #include "ImageWidget.h"
 #include "LecteurSoluce.h"
+#include "MainForm.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 
 #include <QAction>
 #include <QActionGroup>

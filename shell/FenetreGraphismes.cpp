@@ -1,9 +1,9 @@
 // The main window's graphics set: loading its bitmaps, choosing it, changing it every level.
 #include "ChoixGraph.h"
 #include "ImageWidget.h"
+#include "MainForm.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // The main window's sound effects and music menu, on the audio device and the music player.
 #include "Audio.h"
+#include "MainForm.h"
 #include "Messages.h"
 #include "Musique.h"
-#include "Principal.h"
 
 #include <QAction>
 

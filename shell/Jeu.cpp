@@ -6,9 +6,9 @@
 #include "Ensemble.h"
 #include "ImageWidget.h"
 #include "LecteurSoluce.h"
+#include "MainForm.h"
 #include "Messages.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 #include "Texte.h"
 #include "Video.h"
 

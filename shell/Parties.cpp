@@ -2,11 +2,11 @@
 #include "Charge.h"
 #include "Erreur.h"
 #include "ImageWidget.h"
+#include "MainForm.h"
 #include "Messages.h"
 #include "MotdePasse.h"
 #include "NiveauFichier.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 #include "Texte.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "Signaux.h"
 
-#include "Principal.h"
+#include "MainForm.h"
 
 #include <QApplication>
 #include <QDialog>

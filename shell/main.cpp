@@ -1,8 +1,8 @@
 #include "Dossiers.h"
 #include "EnsemblesLivres.h"
 #include "LigneDeCommande.h"
+#include "MainForm.h"
 #include "Messages.h"
-#include "Principal.h"
 #include "Signaux.h"
 #include "Verrou.h"
 

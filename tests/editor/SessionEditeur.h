@@ -7,7 +7,7 @@
 #include "Editeur.h"
 #include "Fixture.h"
 #include "ImageWidget.h"
-#include "Principal.h"
+#include "MainForm.h"
 
 #include <QLabel>
 #include <QLineEdit>

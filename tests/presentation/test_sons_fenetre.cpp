@@ -5,8 +5,8 @@
 #include "Dialogues.h"
 #include "Fixture.h"
 #include "FixturesAudio.h"
+#include "MainForm.h"
 #include "Musique.h"
-#include "Principal.h"
 
 #include <QAction>
 #include <QToolButton>

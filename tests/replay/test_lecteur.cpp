@@ -4,7 +4,7 @@
 #include "Dialogues.h"
 #include "Fixture.h"
 #include "LecteurSoluce.h"
-#include "Principal.h"
+#include "MainForm.h"
 #include "Soluce.h"
 
 #include <QSlider>

@@ -4,8 +4,8 @@
 #include "Controles.h"
 #include "Dialogues.h"
 #include "Fixture.h"
+#include "MainForm.h"
 #include "Options.h"
-#include "Principal.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 // (options written back, farewell window), and never the title window.
 #include "Dialogues.h"
 #include "Fixture.h"
-#include "Principal.h"
+#include "MainForm.h"
 
 #include <QApplication>
 #include <QMessageBox>

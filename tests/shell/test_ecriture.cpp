@@ -5,7 +5,7 @@
 #include "Dialogues.h"
 #include "Fixture.h"
 #include "LimiteTailleFichier.h"
-#include "Principal.h"
+#include "MainForm.h"
 
 #include <QLabel>
 #include <QToolButton>

@@ -4,8 +4,8 @@
 #include "Dialogues.h"
 #include "Fixture.h"
 #include "ImageWidget.h"
+#include "MainForm.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 #include "RotDeGorbul.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "Dialogues.h"
 #include "FPlayer.h"
 #include "Fixture.h"
-#include "Principal.h"
+#include "MainForm.h"
 
 #include <QAction>
 #include <QLabel>

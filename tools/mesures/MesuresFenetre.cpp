@@ -3,9 +3,9 @@
 // Usage: zv_mesures GAME_FOLDER (a built game folder: its Graphics and options.dat are used).
 #include "Ensemble.h"
 #include "ImageWidget.h"
+#include "MainForm.h"
 #include "NiveauFichier.h"
 #include "PeintrePlateau.h"
-#include "Principal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

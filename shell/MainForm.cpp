@@ -1,4 +1,4 @@
-#include "Principal.h"
+#include "MainForm.h"
 
 #include "AboutBox.h"
 #include "Aide.h"

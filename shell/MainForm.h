@@ -1,6 +1,7 @@
-// TMainForm: the game's one window. It owns the shared state (the three level records, the move
-// logs, the keys, the graphics and sound state) and the controls of its three views: play,
-// editor and test. Each subsystem implements its own methods in its own folder.
+// TMainForm: the game's one window. It holds the game in progress, the keys, the graphics and
+// sound state and the play view's controls, and owns the other rooms: the solution countdown and
+// player (replay/) and the editor with its test view (editor/), which know it only through the
+// host interfaces it implements.
 #pragma once
 
 #include "Delais.h"
@@ -131,10 +132,6 @@ class TMainForm : public QMainWindow, public HoteLecteur, public HoteEditeur {
     void RedefTouchesMClick();
 
     // ---- Solution countdown and player
-    // The countdown of the game's level, paused while the editor is open.
-    bool CompteEnCours() const;
-    void SuspendCompte();
-    void ReprendCompte();
     // Replays the game level's stored solution in place of the game.
     void SolutionSBClick();
     // Replays a solution held in memory (not in the set's files) from the level `depart`, with
@@ -188,6 +185,10 @@ class TMainForm : public QMainWindow, public HoteLecteur, public HoteEditeur {
     void RetireClavier() override;
     void MontreActif(bool montre) override;
     void ActiveMenusDuJeu(bool actifs);
+    // The countdown of the game's level, paused while the editor is open.
+    bool CompteEnCours() const;
+    void SuspendCompte();
+    void ReprendCompte();
 
     // ---- State
     Clavier gestionClavier_ = Clavier::Aucun;

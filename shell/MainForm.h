@@ -13,7 +13,6 @@
 #include "Touches.h"
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -21,8 +20,6 @@
 #include <vector>
 
 class QAction;
-class QActionGroup;
-class QFrame;
 class QLabel;
 class QMenu;
 class QToolButton;

@@ -55,6 +55,8 @@ template <int W> class Recherche {
             return res;
         }
         const int h0 = Estime(depart);
+        // Beyond this the tables grow as they need.
+        table_.reserve(std::min<uint64_t>(options_.etatsMax + 1, uint64_t(1) << 25));
         table_.ajoute(depart, 1, uint8_t(h0), TableEtats<W>::Aucun);
         if (h0 != Infini)
             Pousse({0, 1}, 1 + h0, h0);

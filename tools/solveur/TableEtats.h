@@ -5,6 +5,8 @@
 // probing.
 #pragma once
 
+#include "MemoireGrande.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -18,6 +20,15 @@ template <int W> class TableEtats {
     static constexpr uint32_t Aucun = 0xFFFFFFFF;
 
     TableEtats() : cases_(std::size_t(1) << 16) {}
+
+    // Room for up to n states, taken from the address space only: a page costs memory once a
+    // state is written on it, and the tables never move while they grow.
+    void reserve(std::size_t n) {
+        cles_.reserve(n);
+        cout_.reserve(n);
+        estimation_.reserve(n);
+        parent_.reserve(n);
+    }
 
     std::size_t taille() const { return cout_.size(); }
     const Cle<W>& cle(uint32_t i) const { return cles_[i]; }
@@ -86,11 +97,11 @@ template <int W> class TableEtats {
             place(i);
     }
 
-    std::vector<Case> cases_;
-    std::vector<Cle<W>> cles_;
-    std::vector<uint16_t> cout_;
-    std::vector<uint8_t> estimation_;
-    std::vector<uint32_t> parent_;
+    Grand<Case> cases_;
+    Grand<Cle<W>> cles_;
+    Grand<uint16_t> cout_;
+    Grand<uint8_t> estimation_;
+    Grand<uint32_t> parent_;
 };
 
 } // namespace zorvane::solveur
